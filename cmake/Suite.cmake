@@ -1,0 +1,56 @@
+# One call per library, program or test executable. Sources are the .cpp/.h
+# files of the folder itself (tests/ is separate), so adding a file needs no
+# CMake edit.
+
+set(SUITE_ROOT ${CMAKE_SOURCE_DIR})
+
+# suite_library(<name> [DEPS <targets...>])
+# A static library of the .cpp/.h files in the calling folder.
+function(suite_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  set(cpp ${sources})
+  list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+  if(NOT cpp)
+    # Header-only so far.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${SUITE_ROOT})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${SUITE_ROOT})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# suite_program(<name> LIBRARY <lib>)
+# The program's executable: its main.cpp linked against its own library.
+function(suite_program name)
+  cmake_parse_arguments(ARG "" "LIBRARY" "" ${ARGN})
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARY})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# suite_tests(<name> DEPS <targets...>)
+# One GoogleTest executable of the .cpp files in tests/, registered with CTest.
+# The shared test main starts a QApplication on the offscreen platform.
+function(suite_tests name)
+  if(NOT SUITE_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.h)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} suite_testmain GTest::gtest)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+    TIMEOUT 300)
+endfunction()
