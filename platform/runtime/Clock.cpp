@@ -1,0 +1,7 @@
+#include "platform/runtime/Clock.h"
+
+namespace runtime {
+
+Clock::~Clock() = default;
+
+}  // namespace runtime
