@@ -1,0 +1,152 @@
+#include "platform/shell/SystemShell.h"
+
+#include "platform/runtime/Error.h"
+#include "platform/shell/CommandLine.h"
+#include "platform/shell/ShortcutFile.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <chrono>
+#include <thread>
+
+namespace shell {
+
+namespace {
+
+constexpr int32_t CantOpenClipboard = 521;
+
+// The clipboard belongs to the GUI application; a program running without one
+// (a console test, a batch run) has none, which is the error the runtime gives
+// for a clipboard it cannot open.
+QClipboard* clipboardOrRaise()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        runtime::raise(CantOpenClipboard, QStringLiteral("Can't open Clipboard"));
+    return QGuiApplication::clipboard();
+}
+
+bool isFile(const QString& hostPath) { return !hostPath.isEmpty() && QFileInfo(hostPath).isFile(); }
+
+QString withoutExe(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? path.chopped(4) : QString();
+}
+
+}  // namespace
+
+SystemShell::SystemShell(PathResolver resolve, QString shellRoot)
+    : resolve_(resolve ? std::move(resolve) : PathResolver([](const QString& p) { return p; })),
+      folders_(std::move(shellRoot))
+{
+}
+
+QString SystemShell::resolveQuietly(const QString& path) const
+{
+    try {
+        return resolve_(path);
+    } catch (const runtime::Error&) {
+        return {};
+    }
+}
+
+// Assumptions about the host, beyond the resolver's mapping:
+// - The programs name programs with ".exe" while host executables carry no
+//   extension, so a missing "x.exe" is looked for as "x" beside it.
+// - A bare name without any folder ("gedit") is looked up on the host's PATH, as
+//   the original platform searches its own program folders.
+QString SystemShell::locateProgram(const QString& candidate) const
+{
+    const QString host = resolveQuietly(candidate);
+    if (isFile(host))
+        return QFileInfo(host).absoluteFilePath();
+    const QString bare = withoutExe(host);
+    if (isFile(bare))
+        return QFileInfo(bare).absoluteFilePath();
+    if (!candidate.contains(u'/') && !candidate.contains(u'\\')) {
+        QString found = QStandardPaths::findExecutable(candidate);
+        if (found.isEmpty() && !withoutExe(candidate).isEmpty())
+            found = QStandardPaths::findExecutable(withoutExe(candidate));
+        return found;
+    }
+    return {};
+}
+
+// The host gives a started program no portable way to be told the state of its
+// first window, so the style is checked but not passed on.
+qint64 SystemShell::startProgram(const QString& commandLine, WindowStyle style)
+{
+    checkWindowStyle(style);
+    const CommandLine command =
+        CommandLine::parse(commandLine, [this](const QString& c) { return locateProgram(c); });
+    if (!QFileInfo(command.program).isExecutable())
+        runtime::raise(runtime::err::PermissionDenied);
+    qint64 pid = 0;
+    if (!QProcess::startDetached(command.program, command.arguments(), QString(), &pid))
+        runtime::raise(runtime::err::InvalidProcedureCall);
+    return pid;
+}
+
+bool SystemShell::openDocument(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo target(resolveQuietly(path));
+    if (target.filePath().isEmpty() || !target.exists())
+        return false;
+    // The default action on a program is to run it.
+    if (target.isFile() && target.isExecutable())
+        return QProcess::startDetached(target.absoluteFilePath(), {});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath()));
+}
+
+// The file manager's own starting place, for an empty folder, is taken to be the
+// user's home folder.
+void SystemShell::explore(const QString& folder)
+{
+    const QString host = folder.isEmpty() ? QDir::homePath() : resolve_(folder);
+    const QFileInfo target(host);
+    if (host.isEmpty() || !target.isDir())
+        runtime::raise(runtime::err::PathNotFound);
+    // No file manager to show it in is the platform's missing explorer program.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath())))
+        runtime::raise(runtime::err::FileNotFound);
+}
+
+// The host has no help viewer of its own: the help file opens in whatever the
+// desktop associates with it.
+bool SystemShell::showHelp(const QString& helpFile) { return openDocument(helpFile); }
+
+QString SystemShell::specialFolder(SpecialFolder folder) { return folders_.path(folder); }
+
+void SystemShell::addRecentDocument(const QString& path)
+{
+    const QString host = resolveQuietly(path);
+    if (host.isEmpty() || !QFileInfo::exists(host))
+        return;
+    ShortcutFile::writeRecentLink(folders_.path(SpecialFolder::Recent), path,
+                                  QFileInfo(host).absoluteFilePath());
+}
+
+void SystemShell::clearClipboard() { clipboardOrRaise()->clear(); }
+
+void SystemShell::setClipboardText(const QString& text) { clipboardOrRaise()->setText(text); }
+
+QString SystemShell::clipboardText() { return clipboardOrRaise()->text(); }
+
+double SystemShell::rnd() { return random_.next(); }
+
+void SystemShell::sleepMs(int milliseconds)
+{
+    // sleep_for waits at least the time asked, whatever signals arrive meanwhile.
+    if (milliseconds > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace shell

@@ -1,0 +1,162 @@
+#include "platform/runtime/Error.h"
+#include "platform/shell/RandomSequence.h"
+#include "platform/shell/ShortcutFile.h"
+#include "platform/shell/SystemShell.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using shell::Shell;
+using shell::SpecialFolder;
+using shell::SystemShell;
+using shell::WindowStyle;
+
+namespace {
+
+int errorNumberOf(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const runtime::Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// Maps "c:\" to a host folder, backslashes to slashes, as the files layer would.
+Shell::PathResolver driveC(const QString& hostFolder)
+{
+    return [hostFolder](const QString& path) {
+        QString host = path;
+        if (host.startsWith(R"(c:\)", Qt::CaseInsensitive))
+            host = hostFolder + "/" + host.mid(3);
+        return host.replace('\\', '/');
+    };
+}
+
+// A program that writes its arguments, one per line, to args.txt beside itself.
+void writeArgumentEcho(const QString& path)
+{
+    QFile script(path);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.tmp\"\n"
+                 "mv \"$(dirname \"$0\")/args.tmp\" \"$(dirname \"$0\")/args.txt\"\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+}
+
+QString waitForFile(const QString& path)
+{
+    QDeadlineTimer deadline(10000);
+    while (!QFile::exists(path) && !deadline.hasExpired())
+        QThread::msleep(10);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<not written>";
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+TEST(SystemShellTest, StartsUnquotedWindowsPathWithBlanksThroughTheResolver)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("My Tools"));
+    // The programs name it "run.exe"; the host program has no extension.
+    writeArgumentEcho(c.filePath("My Tools/run"));
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+
+    const qint64 id = shell.startProgram(R"(c:\My Tools\run.exe /e, "two words" x)", WindowStyle::NormalFocus);
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(waitForFile(c.filePath("My Tools/args.txt")), "/e,\ntwo words\nx\n");
+}
+
+TEST(SystemShellTest, StartFailuresRaiseTheirNumbers)
+{
+    QTemporaryDir c;
+    QFile data(c.filePath("notes.txt"));
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+    data.close();
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+
+    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\Winnt\system32\calc.exe)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorNumberOf([&] { shell.startProgram("  ", WindowStyle::NormalFocus); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle::NormalFocus); }), 70);
+    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle(7)); }), 5);
+}
+
+TEST(SystemShellTest, OpeningAProgramRunsItAndMissingPathsAnswerFalse)
+{
+    QTemporaryDir c;
+    writeArgumentEcho(c.filePath("tarvo.exe"));
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+
+    EXPECT_TRUE(shell.openDocument(R"(c:\tarvo.exe)"));
+    EXPECT_EQ(waitForFile(c.filePath("args.txt")), "\n");  // started with no arguments
+    EXPECT_FALSE(shell.openDocument(R"(c:\TARVOHELP.HLP)"));
+    EXPECT_FALSE(shell.showHelp(R"(c:\TARVOHELP.HLP)"));
+    EXPECT_FALSE(shell.openDocument(""));
+}
+
+TEST(SystemShellTest, ExploringAMissingFolderRaises76)
+{
+    QTemporaryDir c;
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+    EXPECT_EQ(errorNumberOf([&] { shell.explore(R"(c:\No Such Job)"); }), 76);
+}
+
+TEST(SystemShellTest, RecentDocumentLinkAndSpecialFoldersLiveUnderTheRoot)
+{
+    QTemporaryDir c;
+    writeArgumentEcho(c.filePath("Tarvo.exe"));
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+
+    EXPECT_EQ(shell.specialFolder(SpecialFolder::Desktop), c.filePath("shell/Desktop"));
+    shell.addRecentDocument(R"(c:\Tarvo.exe)");
+    shell.addRecentDocument(R"(c:\Gone.exe)");
+    EXPECT_EQ(shell::ShortcutFile::readTarget(c.filePath("shell/Recent/Tarvo.exe.lnk")), c.filePath("Tarvo.exe"));
+    EXPECT_FALSE(QFile::exists(c.filePath("shell/Recent/Gone.exe.lnk")));
+}
+
+TEST(SystemShellTest, ClipboardRoundTrip)
+{
+    SystemShell shell;
+    shell.clearClipboard();
+    shell.setClipboardText("33.5280007266998");
+    EXPECT_EQ(shell.clipboardText(), "33.5280007266998");
+    shell.clearClipboard();
+    EXPECT_EQ(shell.clipboardText(), "");
+    shell.setClipboardText("x");
+    shell.setClipboardText("");
+    EXPECT_EQ(shell.clipboardText(), "");
+}
+
+TEST(SystemShellTest, RndFollowsTheOneSequenceFromItsFixedStart)
+{
+    SystemShell first;
+    SystemShell second;
+    shell::RandomSequence reference;
+    for (int i = 0; i < 1000; ++i) {
+        const double expected = reference.next();
+        ASSERT_EQ(first.rnd(), expected);
+        ASSERT_EQ(second.rnd(), expected);
+    }
+}
+
+TEST(SystemShellTest, SleepWaitsAtLeastTheTimeAsked)
+{
+    SystemShell shell;
+    QElapsedTimer timer;
+    timer.start();
+    shell.sleepMs(120);
+    EXPECT_GE(timer.elapsed(), 120);
+    timer.restart();
+    shell.sleepMs(-5);
+    EXPECT_LT(timer.elapsed(), 100);
+}
