@@ -1,0 +1,89 @@
+#include "platform/files/AtomicWriter.h"
+
+#include "platform/files/HostError.h"
+#include "platform/runtime/Error.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+
+AtomicWriter::AtomicWriter(const QString& hostTarget) : target_(QFile::encodeName(hostTarget))
+{
+    const qsizetype slash = target_.lastIndexOf('/');
+    const QByteArray folder = target_.left(slash + 1);
+    // Cut so that a long target name cannot make the temporary name too long.
+    const QByteArray name = target_.mid(slash + 1).left(100);
+    // The leading dot keeps the temporary file out of folder listings.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray suffix = QByteArray::number(QRandomGenerator::global()->generate(), 16);
+        temporary_ = folder + '.' + name + '.' + suffix + ".tmp";
+        // Mode 0666 lets the host's umask decide, as for any new file.
+        fd_ = ::open(temporary_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0)
+            return;
+        if (errno != EEXIST)
+            HostError::raise(errno, runtime::err::PathNotFound);
+    }
+    runtime::raise(runtime::err::PathFileAccessError);
+}
+
+AtomicWriter::~AtomicWriter()
+{
+    discard();
+}
+
+void AtomicWriter::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temporary_.isEmpty()) {
+        ::unlink(temporary_.constData());
+        temporary_.clear();
+    }
+}
+
+void AtomicWriter::write(const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd_, data, static_cast<size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            HostError::raise(errno, runtime::err::PathNotFound);
+        }
+        data += written;
+        size -= written;
+    }
+}
+
+void AtomicWriter::commit(std::optional<mode_t> mode, std::optional<timespec> modified)
+{
+    if (mode && ::fchmod(fd_, *mode) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    if (modified) {
+        const timespec times[2] = {{0, UTIME_OMIT}, *modified};
+        if (::futimens(fd_, times) != 0)
+            HostError::raise(errno, runtime::err::PathNotFound);
+    }
+    // Synced before the rename, so a crash cannot leave an empty file under the
+    // target's name.
+    if (::fsync(fd_) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    if (::rename(temporary_.constData(), target_.constData()) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    temporary_.clear();
+}
+
+}  // namespace files

@@ -1,0 +1,68 @@
+#include "FilesFixture.h"
+
+using namespace files::test;
+using namespace runtime::err;
+
+class PathResolution : public FilesTest {};
+
+TEST_F(PathResolution, ExistingNamesAreFoundWithoutRegardToCase)
+{
+    put("Jobs/project.txt", "list");
+    EXPECT_EQ(fs.readAll("C:\\JOBS\\Project.TXT"), "list");
+    EXPECT_TRUE(fs.fileExists("c:\\jobs\\PROJECT.txt"));
+    EXPECT_TRUE(fs.folderExists("C:\\jObS"));
+    EXPECT_FALSE(fs.folderExists("C:\\Jobs\\project.txt"));
+    EXPECT_FALSE(fs.fileExists("C:\\Jobs"));
+    EXPECT_EQ(fs.hostPath("C:\\JOBS\\Project.TXT"), host("Jobs/project.txt"));
+}
+
+TEST_F(PathResolution, ExactSpellingWinsWhenTwoNamesDifferOnlyInCase)
+{
+    put("Data.txt", "upper");
+    put("data.txt", "lower");
+    EXPECT_EQ(fs.readAll("C:\\Data.txt"), "upper");
+    EXPECT_EQ(fs.readAll("C:\\data.txt"), "lower");
+}
+
+TEST_F(PathResolution, MissingComponentsKeepTheGivenSpelling)
+{
+    makeHostFolder("jobs");
+    fs.writeAll("C:\\JOBS\\New Drawing.DWG", "x");
+    EXPECT_EQ(bytesOf("jobs/New Drawing.DWG"), "x");
+    EXPECT_EQ(fs.hostPath("C:\\Jobs\\Sub\\B.dwg"), host("jobs/Sub/B.dwg"));
+}
+
+TEST_F(PathResolution, BothSeparatorsWorkAndRepeatsAreHarmless)
+{
+    put("Jobs/A100/a.dwg", "a");
+    EXPECT_EQ(fs.readAll("C:/Jobs\\A100/a.dwg"), "a");
+    EXPECT_EQ(fs.readAll("C:\\\\Jobs\\\\A100\\a.dwg"), "a");
+    EXPECT_EQ(fs.readAll("C:\\Jobs\\.\\A100\\..\\A100\\a.dwg"), "a");
+}
+
+TEST_F(PathResolution, PathsWithoutDriveAreHostPaths)
+{
+    put("Tarvo/project.txt", "host");
+    // The programs join their own folder and a name with "\".
+    EXPECT_EQ(fs.readAll(host("Tarvo") + "\\Project.txt"), "host");
+    EXPECT_TRUE(fs.fileExists(host("TARVO/project.txt")));
+}
+
+TEST_F(PathResolution, DotDotNeverLeavesTheDrive)
+{
+    fs.writeAll("C:\\..\\..\\escape.txt", "kept inside");
+    EXPECT_EQ(bytesOf("escape.txt"), "kept inside");
+    EXPECT_FALSE(QFileInfo::exists(temp.path() + "/escape.txt"));
+    EXPECT_EQ(fs.hostPath("C:\\..\\"), host("").chopped(1));
+}
+
+TEST_F(PathResolution, BadNamesAreRefused)
+{
+    EXPECT_EQ(errorOf([&] { fs.readAll(""); }), BadFileNameOrNumber);
+    EXPECT_EQ(errorOf([&] { fs.readAll(QString("C:\\a") + QChar(0) + "b"); }), BadFileNameOrNumber);
+    EXPECT_EQ(errorOf([&] { fs.readAll("C:\\*.dwg"); }), BadFileNameOrNumber);
+    EXPECT_EQ(errorOf([&] { fs.writeAll("C:\\a?.dwg", "x"); }), BadFileNameOrNumber);
+    EXPECT_EQ(errorOf([&] { fs.hostPath(""); }), BadFileNameOrNumber);
+    EXPECT_FALSE(fs.fileExists(""));
+    EXPECT_FALSE(fs.fileExists("C:\\*.*"));
+}
