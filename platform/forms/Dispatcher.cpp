@@ -1,0 +1,80 @@
+#include "platform/forms/Dispatcher.h"
+
+#include "platform/forms/Interaction.h"
+#include "platform/runtime/Error.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <exception>
+
+namespace forms {
+
+Dispatcher::Dispatcher(Interaction& interaction) : interaction_(interaction) {}
+
+void Dispatcher::run(const std::function<void()>& handler)
+{
+    if (ended_ || !handler)
+        return;
+    ++depth_;
+    try {
+        handler();
+    } catch (const runtime::ProgramEnd& end) {
+        endProgram(end.exitCode);
+    } catch (const runtime::Error& error) {
+        reportUntrapped(error);
+    } catch (const std::exception& error) {
+        fault(error.what());
+    } catch (...) {
+        fault("unknown exception");
+    }
+    --depth_;
+}
+
+QString Dispatcher::defaultReportText(const runtime::Error& error)
+{
+    return QStringLiteral("Run-time error '%1':\r\n\r\n").arg(error.number()) + error.description();
+}
+
+void Dispatcher::reportUntrapped(const runtime::Error& error)
+{
+    // The report itself must not let anything escape either.
+    try {
+        interaction_.msgBox(defaultReportText(error), 0);
+    } catch (const std::exception& reportError) {
+        qCritical("the error report failed: %s", reportError.what());
+    } catch (...) {
+        qCritical("the error report failed");
+    }
+    endProgram(ErrorExitCode);
+}
+
+void Dispatcher::fault(const char* what)
+{
+    // Not a run-time error of the program but a fault of our own code: it
+    // cannot be reported as the program would, and going on is unsafe.
+    qCritical("handler ended by an unexpected exception: %s", what);
+    endProgram(ErrorExitCode);
+}
+
+void Dispatcher::addWindow(QWidget* window)
+{
+    if (window && !windows_.contains(window))
+        windows_.append(window);
+}
+
+void Dispatcher::endProgram(int exitCode)
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    exitCode_ = exitCode;
+    // Hidden, not closed: ending runs no unload handler.
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window)
+            window->hide();
+    }
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(exitCode);
+}
+
+}  // namespace forms

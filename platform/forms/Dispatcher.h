@@ -1,0 +1,90 @@
+#pragma once
+// The one door through which every control event reaches its handler, so that
+// no exception ever crosses the Qt event loop. Program end and an untrapped
+// run-time error both end the program here: the windows it knows of are hidden
+// and a running event loop is left with the exit code. After the end no
+// handler runs any more.
+//
+// Every run() catches what its handler throws, also when it is nested inside
+// another handler (a handler that raises an event of another control, or an
+// event delivered while a modal box waits): a throw never passes through the Qt
+// code in between. The outer handler then runs on to its own end, but every
+// handler it would start from there on is skipped.
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+namespace runtime { class Error; }
+
+namespace forms {
+
+class Interaction;
+
+class Dispatcher {
+public:
+    // Exit code after an untrapped run-time error.
+    static constexpr int ErrorExitCode = 1;
+
+    explicit Dispatcher(Interaction& interaction);
+
+    void run(const std::function<void()>& handler);
+
+    // A slot for connect() that enters `handler` through run(); a handler that
+    // takes the signal's arguments gets them, one that takes none is called
+    // without.
+    template <typename F>
+    auto wrap(F handler)
+    {
+        return [this, handler = std::move(handler)](auto&&... args) {
+            run([&] {
+                if constexpr (std::is_invocable_v<F&, decltype(args)...>)
+                    std::invoke(handler, std::forward<decltype(args)>(args)...);
+                else
+                    std::invoke(handler);
+            });
+        };
+    }
+
+    // A member handler, e.g. wrap(this, &FrmMain::CmdExit_Click).
+    template <typename Object, typename Method>
+    auto wrap(Object* object, Method method)
+    {
+        return wrap([object, method](auto&&... args) {
+            if constexpr (std::is_invocable_v<Method, Object*, decltype(args)...>)
+                std::invoke(method, object, std::forward<decltype(args)>(args)...);
+            else
+                std::invoke(method, object);
+        });
+    }
+
+    // Top-level windows the program owns; they are hidden at the end.
+    void addWindow(QWidget* window);
+
+    // The end as a handler's ProgramEnd brings it about, for code that is not
+    // inside a handler (main, a test, the last form closing).
+    void endProgram(int exitCode = 0);
+
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+    bool running() const { return depth_ > 0; }
+
+    // The runtime's default report of an untrapped error, exactly as shown.
+    static QString defaultReportText(const runtime::Error& error);
+
+private:
+    void reportUntrapped(const runtime::Error& error);
+    void fault(const char* what);
+
+    Interaction& interaction_;
+    QList<QPointer<QWidget>> windows_;
+    int depth_ = 0;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,241 @@
+#include "platform/forms/QtInteraction.h"
+
+#include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/PathMapper.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFileDialog>
+#include <QHash>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace forms {
+
+namespace {
+
+// A message box whose Yes/No and Abort/Retry/Ignore sets can only be left
+// through a button: Qt would otherwise let Esc answer No or Abort.
+class ButtonOnlyBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+    bool escapeAllowed = true;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!escapeAllowed && event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!escapeAllowed) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
+
+// Mirrors a menu so that QMenu::exec, which triggers whatever is chosen, only
+// ever triggers a copy; the original action goes back to the caller.
+void mirror(const QMenu* source, QMenu* copy, QHash<QAction*, QAction*>& originals)
+{
+    for (QAction* action : source->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            copy->addSeparator();
+            continue;
+        }
+        if (action->menu()) {
+            QMenu* sub = copy->addMenu(action->icon(), action->text());
+            sub->setEnabled(action->isEnabled());
+            mirror(action->menu(), sub, originals);
+            continue;
+        }
+        QAction* item = copy->addAction(action->icon(), action->text());
+        item->setEnabled(action->isEnabled());
+        item->setCheckable(action->isCheckable());
+        item->setChecked(action->isChecked());
+        item->setFont(action->font());
+        originals.insert(item, action);
+    }
+}
+
+}  // namespace
+
+QtInteraction::QtInteraction(QString programTitle, const PathMapper& paths)
+    : Interaction(std::move(programTitle)), paths_(paths)
+{
+}
+
+QWidget* QtInteraction::owner() { return QApplication::activeWindow(); }
+
+QList<QMessageBox::StandardButton> QtInteraction::buttonsForStyle(int style)
+{
+    using B = QMessageBox;
+    switch (msgbox::buttonsOf(style)) {
+    case msgbox::OkCancel: return {B::Ok, B::Cancel};
+    case msgbox::AbortRetryIgnore: return {B::Abort, B::Retry, B::Ignore};
+    case msgbox::YesNoCancel: return {B::Yes, B::No, B::Cancel};
+    case msgbox::YesNo: return {B::Yes, B::No};
+    case msgbox::RetryCancel: return {B::Retry, B::Cancel};
+    default: return {B::Ok};
+    }
+}
+
+QMessageBox::StandardButton QtInteraction::defaultButtonForStyle(int style)
+{
+    return buttonsForStyle(style).first();
+}
+
+QMessageBox::StandardButton QtInteraction::escapeButtonForStyle(int style)
+{
+    const auto buttons = buttonsForStyle(style);
+    if (buttons.contains(QMessageBox::Cancel))
+        return QMessageBox::Cancel;
+    if (buttons.size() == 1)
+        return buttons.first();
+    return QMessageBox::NoButton;
+}
+
+QMessageBox::Icon QtInteraction::iconForStyle(int style)
+{
+    switch (msgbox::iconOf(style)) {
+    case msgbox::Critical: return QMessageBox::Critical;
+    case msgbox::Question: return QMessageBox::Question;
+    case msgbox::Exclamation: return QMessageBox::Warning;
+    case msgbox::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int QtInteraction::answerFor(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return msgbox::Ok;
+    case QMessageBox::Abort: return msgbox::Abort;
+    case QMessageBox::Retry: return msgbox::Retry;
+    case QMessageBox::Ignore: return msgbox::Ignore;
+    case QMessageBox::Yes: return msgbox::Yes;
+    case QMessageBox::No: return msgbox::No;
+    default: return msgbox::Cancel;
+    }
+}
+
+QString QtInteraction::displayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+QStringList QtInteraction::nameFilters(const QList<FileFilter>& filters)
+{
+    QStringList result;
+    for (const FileFilter& filter : filters) {
+        QString patterns = filter.pattern;
+        patterns.replace(u';', u' ');
+        const QString bracketed = u'(' + patterns.simplified() + u')';
+        if (filter.label.trimmed().endsWith(bracketed))
+            result.append(filter.label);
+        else
+            result.append(filter.label + u' ' + bracketed);
+    }
+    return result;
+}
+
+int QtInteraction::showMsgBox(const QString& text, int style, const QString& caption)
+{
+    ButtonOnlyBox box(iconForStyle(style), caption, displayText(text), QMessageBox::NoButton, owner());
+    box.setTextFormat(Qt::PlainText);
+    for (QMessageBox::StandardButton button : buttonsForStyle(style))
+        box.addButton(button);
+    box.setDefaultButton(defaultButtonForStyle(style));
+    const QMessageBox::StandardButton escape = escapeButtonForStyle(style);
+    if (escape != QMessageBox::NoButton)
+        box.setEscapeButton(escape);
+    box.escapeAllowed = escape != QMessageBox::NoButton;
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return answerFor(clicked ? box.standardButton(clicked) : escape);
+}
+
+QString QtInteraction::showInputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(defaultText);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+QString QtInteraction::openFileDialog(const FileDialogRequest& request) { return fileDialog(request, false); }
+
+QString QtInteraction::saveFileDialog(const FileDialogRequest& request) { return fileDialog(request, true); }
+
+QString QtInteraction::fileDialog(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(owner(), request.title);
+    const QStringList filters = nameFilters(request.filters);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex : 1;
+        dialog.selectNameFilter(filters.at(index - 1));
+    }
+    if (!request.initialFolder.isEmpty())
+        dialog.setDirectory(paths_.toHost(request.initialFolder));
+    if (!request.initialFileName.isEmpty()) {
+        const QString& name = request.initialFileName;
+        const bool hasFolder = name.contains(u'\\') || name.contains(u'/') || name.contains(u':');
+        dialog.selectFile(hasFolder ? paths_.toHost(name) : name);
+    }
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & FileDialogRequest::OverwritePrompt));
+    } else {
+        // An open dialog picks a file that is there, whatever the flags say.
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return paths_.fromHost(dialog.selectedFiles().first());
+}
+
+QString QtInteraction::browseForFolder(const QString& title)
+{
+    QFileDialog dialog(owner(), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return paths_.fromHost(dialog.selectedFiles().first());
+}
+
+QAction* QtInteraction::popupMenu(QMenu* menu, const QPoint& globalPos)
+{
+    if (!menu)
+        return nullptr;
+    QMenu copy;
+    copy.setFont(menu->font());
+    QHash<QAction*, QAction*> originals;
+    mirror(menu, &copy, originals);
+    QAction* chosen = copy.exec(globalPos.isNull() ? QCursor::pos() : globalPos);
+    return chosen ? originals.value(chosen) : nullptr;
+}
+
+}  // namespace forms
