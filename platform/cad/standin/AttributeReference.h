@@ -1,0 +1,54 @@
+#pragma once
+// An attribute of a block reference ("AcDbAttribute"): tag and text, placed
+// with the reference. It lives inside its reference, not in the block's list.
+
+#include "platform/cad/AttributeReference.h"
+#include "platform/cad/standin/EntityBase.h"
+
+namespace standin {
+
+class RecordReader;
+
+class AttributeReference : public EntityBase, public cad::AttributeReference {
+public:
+    static const QString Keyword;
+
+    AttributeReference(const QString& tag, const QString& text, const cad::Point& at, double height);
+
+    QString tagString() const override;
+    void setTagString(const QString& tag) override;
+    QString textString() const override;
+    void setTextString(const QString& text) override;
+    double height() const override;
+    void setHeight(double height) override;
+    cad::Point insertionPoint() const override;
+    void setInsertionPoint(const cad::Point& point) override;
+    QString styleName() const override;
+    void setStyleName(const QString& style) override;
+    void remove() override;
+
+    const QString& rawTag() const { return tag_; }
+    const QString& rawText() const { return text_; }
+    const cad::Point& position() const { return position_; }
+    void moveBy(const cad::Point& delta);
+    const QString& rawStyle() const { return style_; }
+    void setRawStyle(const QString& style) { style_ = style; }
+
+    void collectReferences(SymbolReferences& references) const override;
+    void renameReferences(const SymbolRenames& renames) override;
+    std::shared_ptr<EntityBase> clone() const override { return std::make_shared<AttributeReference>(*this); }
+    void write(RecordWriter& writer) const override;
+    static std::shared_ptr<AttributeReference> read(RecordReader& reader);
+
+protected:
+    QString detail() const override { return tag_ + QLatin1Char('=') + text_; }
+
+private:
+    QString tag_;
+    QString text_;
+    cad::Point position_;
+    double height_;
+    QString style_ = QStringLiteral("Standard");
+};
+
+}  // namespace standin

@@ -1,0 +1,26 @@
+#pragma once
+// Turns a drawing into the bytes of a stand-in drawing file: the binary head,
+// then the text body, one record per line (see RecordWriter):
+//   STANDIN-DRAWING 1           format name and version
+//   VAR name type value         drawing variables (type I, D or S)
+//   LTYPE / LAYER / TSTYLE / DSTYLE   table entries
+//   BLOCK name origin layout xref overlay path ... ENDBLOCK, entities between
+//   LAYOUT name and plot settings
+//   STATE current layer, active viewport handle, model space in viewport
+//   END
+
+#include <QByteArray>
+
+namespace standin {
+
+class Drawing;
+
+class DrawingWriter {
+public:
+    static const QString Format;
+    static constexpr int Version = 1;
+
+    static QByteArray write(const Drawing& drawing);
+};
+
+}  // namespace standin

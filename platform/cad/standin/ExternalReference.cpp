@@ -1,0 +1,63 @@
+#include "platform/cad/standin/ExternalReference.h"
+
+#include "platform/cad/standin/RecordReader.h"
+#include "platform/cad/standin/RecordWriter.h"
+
+namespace standin {
+
+const QString ExternalReference::Keyword = QStringLiteral("XREF");
+
+// Assumption: the host reports a reference to an external reference as an
+// ordinary block reference (type 7, "AcDbBlockReference") that also has a
+// Path.
+ExternalReference::ExternalReference(const QString& blockName, const QString& path, const cad::Point& at,
+                                     double xScale, double yScale, double zScale, double rotation)
+    : BlockReference(cad::entityType::BlockReference, QStringLiteral("AcDbBlockReference"), blockName, at, xScale,
+                     yScale, zScale, rotation),
+      path_(path)
+{
+}
+
+QString ExternalReference::path() const
+{
+    enter(member("Path"));
+    return path_;
+}
+
+void ExternalReference::setPath(const QString& path)
+{
+    change(member("Path"), handle() + QLatin1Char(' ') + path);
+    path_ = path;
+}
+
+std::shared_ptr<EntityBase> ExternalReference::clone() const
+{
+    auto copy = std::make_shared<ExternalReference>(*this);
+    copy->copyAttributesFrom(*this);
+    return copy;
+}
+
+void ExternalReference::write(RecordWriter& writer) const
+{
+    writeBody(writer, Keyword);
+    writer.text(path_).end();
+    for (const auto& attribute : attributes())
+        attribute->write(writer);
+}
+
+std::shared_ptr<ExternalReference> ExternalReference::read(RecordReader& reader, int& attributeCount)
+{
+    const QString block = reader.text();
+    const cad::Point at = reader.point();
+    const double xScale = reader.number();
+    const double yScale = reader.number();
+    const double zScale = reader.number();
+    const double rotation = reader.number();
+    attributeCount = reader.integer();
+    if (attributeCount < 0)
+        reader.fail(QStringLiteral("negative attribute count"));
+    const QString path = reader.text();
+    return std::make_shared<ExternalReference>(block, path, at, xScale, yScale, zScale, rotation);
+}
+
+}  // namespace standin

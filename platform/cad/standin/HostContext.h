@@ -1,0 +1,69 @@
+#pragma once
+// What every object of one stand-in host shares: the file system its drawings
+// live in, the journal, the injected failures, the user who answers prompts,
+// the plot device catalogue and the plots made, the active profile and the
+// application-wide system variables. Also the two guards every host member
+// passes through.
+
+#include "platform/cad/standin/DeviceCatalogue.h"
+#include "platform/cad/standin/Failures.h"
+#include "platform/cad/standin/Journal.h"
+#include "platform/cad/standin/PlotJob.h"
+#include "platform/cad/standin/ProfileState.h"
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <vector>
+
+namespace files {
+class FileSystem;
+}
+
+namespace standin {
+
+class User;
+
+class HostContext {
+public:
+    explicit HostContext(files::FileSystem& files);
+
+    files::FileSystem& files() const { return files_; }
+    Journal& journal() { return journal_; }
+    Failures& failures() { return failures_; }
+    DeviceCatalogue& devices() { return devices_; }
+    std::vector<PlotJob>& plotJobs() { return plotJobs_; }
+
+    User* user() const { return user_; }
+    void setUser(User* user) { user_ = user; }
+
+    const ProfileState& profile() const { return profile_; }
+    void setProfile(const ProfileState& profile);
+
+    // Application-wide system variables by canonical name ("SDI").
+    QVariant appVariable(const QString& name) const;
+    void setAppVariable(const QString& name, const QVariant& value);
+
+    // Called after the profile or an application-wide variable changed, so a
+    // real run can keep them between program starts.
+    void setStateObserver(std::function<void()> observer) { stateObserver_ = std::move(observer); }
+
+    // Guard of a read: raises a failure injected for the member.
+    void enter(const QString& member) { failures_.check(member); }
+    // Guard of an action: journals it, then raises an injected failure.
+    void act(const QString& member, const QString& detail = QString());
+
+private:
+    files::FileSystem& files_;
+    Journal journal_;
+    Failures failures_;
+    DeviceCatalogue devices_;
+    std::vector<PlotJob> plotJobs_;
+    User* user_ = nullptr;
+    ProfileState profile_;
+    QHash<QString, QVariant> appVariables_;
+    std::function<void()> stateObserver_;
+};
+
+}  // namespace standin

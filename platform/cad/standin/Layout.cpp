@@ -1,0 +1,237 @@
+#include "platform/cad/standin/Layout.h"
+
+#include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/Drawing.h"
+#include "platform/cad/standin/HostContext.h"
+#include "platform/cad/standin/JournalText.h"
+#include "platform/cad/standin/RecordReader.h"
+#include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Validate.h"
+
+#include <algorithm>
+
+namespace standin {
+
+const QString Layout::Keyword = QStringLiteral("LAYOUT");
+
+Layout::Layout(std::weak_ptr<Drawing> drawing, QString name) : DrawingObject(std::move(drawing)), name_(std::move(name))
+{
+    if (name_ != QLatin1String("Model"))
+        settings_.plotType = cad::plotType::Layout;
+}
+
+QString Layout::name() const
+{
+    enter(member("Name"));
+    return name_;
+}
+
+QString Layout::configName() const
+{
+    enter(member("ConfigName"));
+    return settings_.device;
+}
+
+void Layout::setConfigName(const QString& device)
+{
+    const auto drawing = change(member("ConfigName"), device);
+    // Assumption: the host refuses a device it has not configured.
+    const PlotDevice* found = drawing->context().devices().device(device);
+    if (!found)
+        cad::raise(cad::err::InvalidInput, QStringLiteral("no plot device %1").arg(device));
+    settings_.device = found->name;
+    // Assumption: a paper the new device lacks is replaced by its first one.
+    if (!DeviceCatalogue::media(*found, settings_.media))
+        settings_.media = found->media.isEmpty() ? QString() : found->media.first().canonicalName;
+}
+
+QString Layout::canonicalMediaName() const
+{
+    enter(member("CanonicalMediaName"));
+    return settings_.media;
+}
+
+void Layout::setCanonicalMediaName(const QString& media)
+{
+    const auto drawing = change(member("CanonicalMediaName"), media);
+    const PlotDevice* device = drawing->context().devices().device(settings_.device);
+    // Assumption: only a paper of the layout's device is accepted.
+    if (!device || !DeviceCatalogue::media(*device, media))
+        cad::raise(cad::err::InvalidInput, QStringLiteral("%1 has no paper %2").arg(settings_.device, media));
+    settings_.media = media;
+}
+
+int Layout::plotRotation() const
+{
+    enter(member("PlotRotation"));
+    return settings_.rotation;
+}
+
+void Layout::setPlotRotation(int rotation)
+{
+    change(member("PlotRotation"), QString::number(rotation));
+    Validate::range(rotation, 0, 3, QStringLiteral("the plot rotation"));
+    settings_.rotation = rotation;
+}
+
+int Layout::plotType() const
+{
+    enter(member("PlotType"));
+    return settings_.plotType;
+}
+
+void Layout::setPlotType(int type)
+{
+    change(member("PlotType"), QString::number(type));
+    Validate::range(type, cad::plotType::Display, cad::plotType::Layout, QStringLiteral("the plot type"));
+    settings_.plotType = type;
+}
+
+int Layout::standardScale() const
+{
+    enter(member("StandardScale"));
+    return settings_.standardScale;
+}
+
+void Layout::setStandardScale(int scale)
+{
+    change(member("StandardScale"), QString::number(scale));
+    // Assumption: standard scales run from 0 (scale to fit) to 31 (100:1).
+    Validate::range(scale, 0, 31, QStringLiteral("the standard scale"));
+    settings_.standardScale = scale;
+}
+
+bool Layout::centerPlot() const
+{
+    enter(member("CenterPlot"));
+    return settings_.center;
+}
+
+void Layout::setCenterPlot(bool center)
+{
+    change(member("CenterPlot"), JournalText::flag(center));
+    settings_.center = center;
+}
+
+cad::Point2 Layout::plotOrigin() const
+{
+    // Assumption: the stand-in does not compute a centring offset; the origin
+    // stays as stored.
+    enter(member("PlotOrigin"));
+    return settings_.origin;
+}
+
+QString Layout::styleSheet() const
+{
+    enter(member("StyleSheet"));
+    return settings_.styleSheet;
+}
+
+void Layout::setStyleSheet(const QString& table)
+{
+    const auto drawing = change(member("StyleSheet"), table);
+    if (table.isEmpty()) {
+        settings_.styleSheet.clear();
+        return;
+    }
+    // Assumption: a plot style table the host does not have is refused with
+    // &H80200003.
+    const QString known = drawing->context().devices().styleTable(table);
+    if (known.isEmpty())
+        cad::raise(cad::err::PlotStyleRefused, QStringLiteral("no plot style table %1").arg(table));
+    settings_.styleSheet = known;
+}
+
+bool Layout::plotWithPlotStyles() const
+{
+    enter(member("PlotWithPlotStyles"));
+    return settings_.withPlotStyles;
+}
+
+void Layout::setPlotWithPlotStyles(bool use)
+{
+    change(member("PlotWithPlotStyles"), JournalText::flag(use));
+    settings_.withPlotStyles = use;
+}
+
+void Layout::setWindowToPlot(const cad::Point2& lowerLeft, const cad::Point2& upperRight)
+{
+    change(member("SetWindowToPlot"),
+           JournalText::point(lowerLeft) + QLatin1Char(' ') + JournalText::point(upperRight));
+    // Assumption: the host stores the window by its lower-left and
+    // upper-right corners, whichever corners it was given.
+    settings_.windowLowerLeft = {std::min(lowerLeft.x, upperRight.x), std::min(lowerLeft.y, upperRight.y)};
+    settings_.windowUpperRight = {std::max(lowerLeft.x, upperRight.x), std::max(lowerLeft.y, upperRight.y)};
+    settings_.hasWindow = true;
+}
+
+std::pair<cad::Point2, cad::Point2> Layout::getWindowToPlot() const
+{
+    enter(member("GetWindowToPlot"));
+    return {settings_.windowLowerLeft, settings_.windowUpperRight};
+}
+
+void Layout::refreshPlotDeviceInfo() { act(member("RefreshPlotDeviceInfo")); }
+
+QStringList Layout::getPlotDeviceNames() const
+{
+    return enter(member("GetPlotDeviceNames"))->context().devices().deviceNames();
+}
+
+QStringList Layout::getCanonicalMediaNames() const
+{
+    const auto drawing = enter(member("GetCanonicalMediaNames"));
+    QStringList names;
+    if (const PlotDevice* device = drawing->context().devices().device(settings_.device)) {
+        for (const Media& media : device->media)
+            names.append(media.canonicalName);
+    }
+    return names;
+}
+
+QString Layout::getLocaleMediaName(const QString& canonicalName) const
+{
+    const auto drawing = enter(member("GetLocaleMediaName"));
+    const PlotDevice* device = drawing->context().devices().device(settings_.device);
+    const Media* media = device ? DeviceCatalogue::media(*device, canonicalName) : nullptr;
+    if (!media)
+        cad::raise(cad::err::InvalidInput, QStringLiteral("%1 has no paper %2").arg(settings_.device, canonicalName));
+    return media->localeName;
+}
+
+QStringList Layout::getPlotStyleTableNames() const
+{
+    return enter(member("GetPlotStyleTableNames"))->context().devices().styleTables();
+}
+
+void Layout::write(RecordWriter& writer) const
+{
+    const PlotSettings& s = settings_;
+    writer.begin(Keyword).text(name_).text(s.device).text(s.media).integer(s.rotation).integer(s.plotType);
+    writer.integer(s.standardScale).flag(s.center).point(s.origin).text(s.styleSheet).flag(s.withPlotStyles);
+    writer.flag(s.hasWindow).point(s.windowLowerLeft).point(s.windowUpperRight).end();
+}
+
+PlotSettings Layout::read(RecordReader& reader, QString& name)
+{
+    PlotSettings s;
+    name = reader.text();
+    s.device = reader.text();
+    s.media = reader.text();
+    s.rotation = reader.integer();
+    s.plotType = reader.integer();
+    s.standardScale = reader.integer();
+    s.center = reader.flag();
+    s.origin = reader.point2();
+    s.styleSheet = reader.text();
+    s.withPlotStyles = reader.flag();
+    s.hasWindow = reader.flag();
+    s.windowLowerLeft = reader.point2();
+    s.windowUpperRight = reader.point2();
+    if (s.rotation < 0 || s.rotation > 3 || s.plotType < 0 || s.plotType > 5 || s.standardScale < 0
+        || s.standardScale > 31)
+        reader.fail(QStringLiteral("plot settings out of range"));
+    return s;
+}
+
+}  // namespace standin

@@ -1,0 +1,143 @@
+#include "platform/cad/standin/Text.h"
+
+#include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/Drawing.h"
+#include "platform/cad/standin/JournalText.h"
+#include "platform/cad/standin/RecordReader.h"
+#include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Validate.h"
+
+namespace standin {
+
+const QString Text::Keyword = QStringLiteral("TEXT");
+
+namespace {
+
+cad::Point shifted(const cad::Point& p, const cad::Point& from, const cad::Point& to)
+{
+    return {p.x + to.x - from.x, p.y + to.y - from.y, p.z + to.z - from.z};
+}
+
+}  // namespace
+
+Text::Text(const QString& text, const cad::Point& at, double height)
+    : EntityBase(cad::entityType::Text, QStringLiteral("AcDbText")), text_(text), insertion_(at),
+      alignmentPoint_(at), height_(height)
+{
+}
+
+QString Text::textString() const
+{
+    enter(member("TextString"));
+    return text_;
+}
+
+void Text::setTextString(const QString& text)
+{
+    change(member("TextString"), handle() + QLatin1Char(' ') + text);
+    text_ = text;
+}
+
+double Text::height() const
+{
+    enter(member("Height"));
+    return height_;
+}
+
+void Text::setHeight(double height)
+{
+    change(member("Height"), handle() + QLatin1Char(' ') + JournalText::number(height));
+    Validate::positive(height, QStringLiteral("the text height"));
+    height_ = height;
+}
+
+QString Text::styleName() const
+{
+    enter(member("StyleName"));
+    return style_;
+}
+
+void Text::setStyleName(const QString& style)
+{
+    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
+    // Assumption: a text takes only a text style the drawing has.
+    style_ = Validate::textStyle(*drawing, style);
+}
+
+int Text::alignment() const
+{
+    enter(member("Alignment"));
+    return alignment_;
+}
+
+void Text::setAlignment(int alignment)
+{
+    change(member("Alignment"), handle() + QLatin1Char(' ') + QString::number(alignment));
+    Validate::range(alignment, 0, 14, QStringLiteral("the text alignment"));
+    alignment_ = alignment;
+}
+
+cad::Point Text::textAlignmentPoint() const
+{
+    enter(member("TextAlignmentPoint"));
+    return alignmentPoint_;
+}
+
+void Text::setTextAlignmentPoint(const cad::Point& point)
+{
+    change(member("TextAlignmentPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
+    // Assumption: a left-aligned text is placed by its insertion point alone;
+    // the host refuses to set its alignment point.
+    if (alignment_ == 0)
+        cad::raise(cad::err::InvalidInput, QStringLiteral("a left-aligned text has no alignment point"));
+    insertion_ = shifted(insertion_, alignmentPoint_, point);
+    alignmentPoint_ = point;
+}
+
+cad::Point Text::insertionPoint() const
+{
+    enter(member("InsertionPoint"));
+    return insertion_;
+}
+
+void Text::setInsertionPoint(const cad::Point& point)
+{
+    change(member("InsertionPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
+    alignmentPoint_ = shifted(alignmentPoint_, insertion_, point);
+    insertion_ = point;
+}
+
+void Text::collectReferences(SymbolReferences& references) const
+{
+    EntityBase::collectReferences(references);
+    references.add(SymbolKind::TextStyle, style_);
+}
+
+void Text::renameReferences(const SymbolRenames& renames)
+{
+    EntityBase::renameReferences(renames);
+    style_ = renames.apply(SymbolKind::TextStyle, style_);
+}
+
+void Text::write(RecordWriter& writer) const
+{
+    writeHead(writer, Keyword);
+    writer.text(text_).point(insertion_).point(alignmentPoint_).number(height_).text(style_).integer(alignment_).end();
+}
+
+std::shared_ptr<Text> Text::read(RecordReader& reader)
+{
+    const QString string = reader.text();
+    const cad::Point insertion = reader.point();
+    const cad::Point alignmentPoint = reader.point();
+    const double height = reader.number();
+    auto text = std::make_shared<Text>(string, insertion, height);
+    text->alignmentPoint_ = alignmentPoint;
+    text->style_ = reader.text();
+    text->alignment_ = reader.integer();
+    if (height <= 0.0 || text->alignment_ < 0 || text->alignment_ > 14)
+        reader.fail(QStringLiteral("text height or alignment out of range"));
+    return text;
+}
+
+}  // namespace standin

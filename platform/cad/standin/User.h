@@ -1,0 +1,47 @@
+#pragma once
+// The person at the stand-in host: whoever answers its point prompts and
+// on-screen selections. Tests script one (ScriptedUser); a real run asks
+// through small dialogs (DialogUser).
+
+#include "platform/cad/Entity.h"
+#include "platform/cad/Point.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace standin {
+
+struct PointAnswer {
+    enum class Kind { Point, Enter, Cancel };
+
+    Kind kind = Kind::Enter;
+    cad::Point point;
+
+    static PointAnswer at(const cad::Point& point) { return {Kind::Point, point}; }
+    static PointAnswer enter() { return {Kind::Enter, {}}; }
+    static PointAnswer cancel() { return {Kind::Cancel, {}}; }
+};
+
+// The outcome of one on-screen selection: the objects picked, and the text the
+// host's command line holds afterwards (its "lastprompt"): "Select objects:"
+// when the user ended the selection, "*Cancel*" after Esc, or the prompt of a
+// display command that interrupted it.
+struct SelectionAnswer {
+    std::vector<std::shared_ptr<cad::Entity>> entities;
+    QString lastPrompt;
+};
+
+inline const QString SelectPrompt = QStringLiteral("Select objects:");
+inline const QString CancelPrompt = QStringLiteral("*Cancel*");
+
+class User {
+public:
+    virtual ~User() = default;
+    virtual PointAnswer askPoint(const QString& prompt, const std::optional<cad::Point>& base) = 0;
+    // `candidates` are the objects of the space the user works in.
+    virtual SelectionAnswer askSelection(const std::vector<std::shared_ptr<cad::Entity>>& candidates) = 0;
+};
+
+}  // namespace standin

@@ -1,0 +1,45 @@
+#pragma once
+// A paper-space viewport ("AcDbViewport"). Paper space always holds its
+// overall viewport first (the sheet itself); the others are the floating
+// viewports that show model space at their custom scale.
+
+#include "platform/cad/PViewport.h"
+#include "platform/cad/standin/EntityBase.h"
+
+namespace standin {
+
+class RecordReader;
+
+class Viewport : public EntityBase, public cad::PViewport {
+public:
+    static const QString Keyword;
+
+    Viewport(const cad::Point& center, double width, double height, bool overall = false);
+
+    double customScale() const override;
+    void setCustomScale(double scale) override;
+    void display(bool on) override;
+    void remove() override;
+
+    bool isOverall() const { return overall_; }
+    bool isOn() const { return on_; }
+    double rawScale() const { return scale_; }
+    void setRawScale(double scale) { scale_ = scale; }
+
+    std::shared_ptr<EntityBase> clone() const override { return std::make_shared<Viewport>(*this); }
+    void write(RecordWriter& writer) const override;
+    static std::shared_ptr<Viewport> read(RecordReader& reader);
+
+protected:
+    QString detail() const override;
+
+private:
+    cad::Point center_;
+    double width_;
+    double height_;
+    double scale_ = 1.0;
+    bool on_ = true;
+    bool overall_;
+};
+
+}  // namespace standin

@@ -1,0 +1,83 @@
+#include "StandinFixture.h"
+
+#include "platform/cad/CadErrors.h"
+
+using namespace standin;
+using namespace standin::test;
+
+class Plotting : public StandinTest {
+protected:
+    void SetUp() override
+    {
+        document = host->addDocument();
+        document->setActiveSpace(cad::space::Paper);
+        layout = document->activeLayout();
+    }
+
+    std::shared_ptr<cad::Document> document;
+    std::shared_ptr<cad::Layout> layout;
+};
+
+TEST_F(Plotting, DevicesPapersAndStyleTablesComeFromTheCatalogue)
+{
+    EXPECT_EQ(layout->name(), QStringLiteral("Layout1"));
+    EXPECT_EQ(layout->configName(), QStringLiteral("None"));
+    EXPECT_TRUE(layout->getCanonicalMediaNames().isEmpty());
+    EXPECT_TRUE(layout->getPlotDeviceNames().contains(QStringLiteral("Wide Format Plotter.pc3")));
+
+    layout->setConfigName(QStringLiteral("Wide Format Plotter.pc3"));
+    const QStringList media = layout->getCanonicalMediaNames();
+    ASSERT_FALSE(media.isEmpty());
+    EXPECT_EQ(layout->canonicalMediaName(), media.first());
+    EXPECT_EQ(layout->getLocaleMediaName(QStringLiteral("ARCH_D_(24.00_x_36.00_Inches)")),
+              QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
+    layout->setCanonicalMediaName(QStringLiteral("ARCH_D_(24.00_x_36.00_Inches)"));
+    EXPECT_EQ(errorOf([&] { layout->setCanonicalMediaName(QStringLiteral("Letter_(8.50_x_11.00_Inches)")); }),
+              cad::err::InvalidInput);
+    EXPECT_EQ(errorOf([&] { layout->setConfigName(QStringLiteral("Missing.pc3")); }), cad::err::InvalidInput);
+
+    layout->setStyleSheet(QStringLiteral("MONOCHROME.CTB"));
+    EXPECT_EQ(layout->styleSheet(), QStringLiteral("monochrome.ctb"));
+    EXPECT_EQ(errorOf([&] { layout->setStyleSheet(QStringLiteral("monochrome.ctb (Missing)")); }),
+              cad::err::PlotStyleRefused);
+    EXPECT_EQ(layout->styleSheet(), QStringLiteral("monochrome.ctb"));
+    EXPECT_EQ(errorOf([&] { layout->setPlotRotation(4); }), cad::err::InvalidInput);
+}
+
+TEST_F(Plotting, WindowIsStoredByItsLowerLeftAndUpperRightCorners)
+{
+    layout->setWindowToPlot({10, 20}, {0, 5});
+    const auto [lowerLeft, upperRight] = layout->getWindowToPlot();
+    EXPECT_EQ(lowerLeft, (cad::Point2{0, 5}));
+    EXPECT_EQ(upperRight, (cad::Point2{10, 20}));
+}
+
+TEST_F(Plotting, PlotsAndPreviewsAreRecordedWithTheLayoutsSettings)
+{
+    const auto plot = document->plot();
+    EXPECT_EQ(errorOf([&] { plot->plotToDevice(); }), cad::err::ExceptionOccurred);
+
+    layout->setConfigName(QStringLiteral("Office Laser.pc3"));
+    layout->setPlotRotation(1);
+    layout->setPlotType(cad::plotType::Window);
+    EXPECT_EQ(errorOf([&] { plot->plotToDevice(); }), cad::err::ExceptionOccurred);
+    layout->setWindowToPlot({0, 0}, {10, 8});
+    layout->setStandardScale(cad::standardScale::OneToTwo);
+    plot->setNumberOfCopies(2);
+    EXPECT_EQ(errorOf([&] { plot->setNumberOfCopies(0); }), cad::err::InvalidInput);
+    plot->plotToDevice();
+    plot->displayPlotPreview(1);
+
+    ASSERT_EQ(host->plotJobs().size(), 2u);
+    const PlotJob& job = host->plotJobs()[0];
+    EXPECT_FALSE(job.preview);
+    EXPECT_EQ(job.drawing, QStringLiteral("Drawing1.dwg"));
+    EXPECT_EQ(job.layout, QStringLiteral("Layout1"));
+    EXPECT_EQ(job.device, QStringLiteral("Office Laser.pc3"));
+    EXPECT_EQ(job.media, QStringLiteral("Letter_(8.50_x_11.00_Inches)"));
+    EXPECT_EQ(job.rotation, 1);
+    EXPECT_EQ(job.standardScale, 17);
+    EXPECT_EQ(job.copies, 2);
+    EXPECT_EQ(job.windowUpperRight, (cad::Point2{10, 8}));
+    EXPECT_TRUE(host->plotJobs()[1].preview);
+}
