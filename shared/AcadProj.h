@@ -1,0 +1,46 @@
+#pragma once
+// Attaches a tool to the running CAD host and its active drawing. One routine
+// for every tool; what differs per tool (the failure reaction) is data.
+
+#include "shared/StepRunner.h"
+
+#include <QString>
+#include <functional>
+
+namespace env { struct Environment; }
+
+namespace suite {
+
+struct AcadConnection;
+
+// What a tool does when the attach fails.
+struct AttachVariant {
+    enum class Then {
+        Unload,   // unload the holding form (its unload handler decides the rest)
+        End,      // end the program at once
+        CarryOn,  // the caller goes on with stale or empty references
+        Report,   // hand the error to the tool's ReportError with reportLocation
+    };
+
+    QString tool;
+    QString message;        // first box; empty for Report
+    int style = 0;          // its style value
+    QString secondMessage;  // a second box, shown after the first (Ploven)
+    Then then = Then::End;
+    QString reportLocation;
+
+    // The variant of a tool by its name ("Mervane", "Pollent", ...).
+    static const AttachVariant& of(const QString& tool);
+};
+
+struct AttachHooks {
+    std::function<void()> unload;                // for Then::Unload
+    Reporter report;                             // for Then::Report
+};
+
+// Fetches the running host and its active document into conn. Returns true when
+// both were fetched. A failed fetch leaves that reference as it was.
+bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& variant,
+              const AttachHooks& hooks = {});
+
+}  // namespace suite
