@@ -1,0 +1,96 @@
+#include "platform/env/SystemEnvironment.h"
+
+#include "platform/cad/HostRegistry.h"
+#include "platform/cad/standin/EmbeddedHost.h"
+#include "platform/files/DriveTable.h"
+#include "platform/files/FileSystem.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/forms/FilesPathMapper.h"
+#include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/QtInteraction.h"
+#include "platform/runtime/Program.h"
+#include "platform/runtime/SystemClock.h"
+#include "platform/settings/Registry.h"
+#include "platform/settings/Store.h"
+#include "platform/shell/SystemShell.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace env {
+
+namespace {
+runtime::Program makeProgram(const QString& title, int major, int minor, int revision)
+{
+    runtime::Program program;
+    program.title = title;
+    program.path = QCoreApplication::applicationDirPath();
+    program.exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    program.major = major;
+    program.minor = minor;
+    program.revision = revision;
+    return program;
+}
+}  // namespace
+
+struct SystemEnvironment::Parts {
+    Parts(int& argc, char** argv, const QString& title, int major, int minor, int revision)
+        : app(argc, argv),
+          program(makeProgram(title, major, minor, revision)),
+          files(files::DriveTable::standard()),
+          paths(files),
+          ui(program.title, paths),
+          dispatcher(ui),
+          store(settings::Store::defaultPath()),
+          registry(settings::Registry::defaultPath()),
+          shell([this](const QString& path) { return files.hostPath(path); })
+    {
+        embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
+        environment.program = &program;
+        environment.clock = &clock;
+        environment.settings = &store;
+        environment.registry = &registry;
+        environment.files = &files;
+        environment.shell = &shell;
+        environment.ui = &ui;
+        environment.dispatcher = &dispatcher;
+        environment.hosts = &hosts;
+    }
+
+    QApplication app;
+    runtime::Program program;
+    runtime::SystemClock clock;
+    files::FileSystem files;
+    forms::FilesPathMapper paths;
+    forms::QtInteraction ui;
+    forms::Dispatcher dispatcher;
+    settings::Store store;
+    settings::Registry registry;
+    shell::SystemShell shell;
+    cad::HostRegistry hosts;
+    std::unique_ptr<standin::EmbeddedHost> embedded;
+    Environment environment;
+};
+
+SystemEnvironment::SystemEnvironment(int& argc, char** argv, const QString& title, int major,
+                                     int minor, int revision)
+    : parts_(std::make_unique<Parts>(argc, argv, title, major, minor, revision))
+{
+    const QString damage = parts_->store.damageReport();
+    if (!damage.isEmpty())
+        parts_->ui.msgBox(damage, forms::msgbox::Exclamation);
+}
+
+SystemEnvironment::~SystemEnvironment() = default;
+
+Environment& SystemEnvironment::env() { return parts_->environment; }
+
+int SystemEnvironment::run(const std::function<void()>& start)
+{
+    parts_->dispatcher.run(start);
+    if (parts_->dispatcher.ended())
+        return parts_->dispatcher.exitCode();
+    return parts_->app.exec();
+}
+
+}  // namespace env

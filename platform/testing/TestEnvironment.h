@@ -1,0 +1,68 @@
+#pragma once
+// A fresh environment for one test: scripted boxes and dialogs whose surprises
+// fail the test, a manual clock, a recording shell, a settings store and drive
+// C: in a temporary folder, an empty running-host table, and on request a
+// stand-in host with a scripted user registered as the running CAD host.
+
+#include "platform/cad/HostRegistry.h"
+#include "platform/cad/standin/Host.h"
+#include "platform/cad/standin/ScriptedUser.h"
+#include "platform/env/Environment.h"
+#include "platform/files/FileSystem.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/forms/ScriptedInteraction.h"
+#include "platform/runtime/ManualClock.h"
+#include "platform/runtime/Program.h"
+#include "platform/settings/Registry.h"
+#include "platform/settings/Store.h"
+#include "platform/shell/RecordingShell.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testing_env {
+
+class TestEnvironment {
+public:
+    explicit TestEnvironment(const QString& programTitle = QStringLiteral("Test"));
+    ~TestEnvironment();
+
+    env::Environment& env() { return env_; }
+    forms::ScriptedInteraction& ui() { return ui_; }
+    forms::Dispatcher& dispatcher() { return dispatcher_; }
+    runtime::ManualClock& clock() { return clock_; }
+    runtime::Program& program() { return program_; }
+    shell::RecordingShell& shell() { return *shell_; }
+    settings::Store& settings() { return *store_; }
+    settings::Registry& registry() { return registry_; }
+    files::FileSystem& files() { return *files_; }
+    cad::HostRegistry& hosts() { return hosts_; }
+    standin::ScriptedUser& user() { return user_; }
+
+    // The host folder behind a drive letter, mapping the drive on first use.
+    QString drive(const QString& letter);
+
+    // A stand-in host registered as the running CAD host, with "acad.lin" on
+    // its support path (C:\Support). Created on first call.
+    const std::shared_ptr<standin::Host>& startHost();
+    const std::shared_ptr<standin::Host>& host() const { return host_; }
+    // Removes the host from the running-host table, as if it had been closed.
+    void stopHost();
+
+private:
+    QTemporaryDir temp_;
+    runtime::Program program_;
+    runtime::ManualClock clock_;
+    forms::ScriptedInteraction ui_;
+    forms::Dispatcher dispatcher_;
+    std::unique_ptr<files::FileSystem> files_;
+    std::unique_ptr<settings::Store> store_;
+    settings::Registry registry_;
+    std::unique_ptr<shell::RecordingShell> shell_;
+    cad::HostRegistry hosts_;
+    standin::ScriptedUser user_;
+    std::shared_ptr<standin::Host> host_;
+    env::Environment env_;
+};
+
+}  // namespace testing_env
