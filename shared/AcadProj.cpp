@@ -84,7 +84,10 @@ bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& 
     if (variant.then == Then::Report) {
         // The reporter's answers act on the two fetches as steps.
         ReportingGuard guard(conn.reportingFailure);
-        runProcedure(hooks.report, [&](StepRunner& step) {
+        Reporter reporter;
+        if (hooks.report)
+            reporter = [&](const runtime::Error& e) { return hooks.report(variant.reportLocation, e); };
+        runProcedure(reporter, [&](StepRunner& step) {
             step(fetchApplication);
             step(fetchDocument);
         });

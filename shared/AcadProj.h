@@ -33,9 +33,13 @@ struct AttachVariant {
     static const AttachVariant& of(const QString& tool);
 };
 
+// The reporter is handed the variant's location together with the error, so
+// that the location a tool reports under is the one its variant names.
+using LocatedReporter = std::function<Resume(const QString& location, const runtime::Error& error)>;
+
 struct AttachHooks {
-    std::function<void()> unload;                // for Then::Unload
-    Reporter report;                             // for Then::Report
+    std::function<void()> unload;  // for Then::Unload
+    LocatedReporter report;        // for Then::Report, e.g. ReportError::report
 };
 
 // Fetches the running host and its active document into conn. Returns true when

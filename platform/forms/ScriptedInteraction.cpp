@@ -60,6 +60,11 @@ void ScriptedInteraction::setFailureHandler(std::function<void(const QString&)> 
     failureHandler_ = std::move(handler);
 }
 
+void ScriptedInteraction::setWhileBoxShown(std::function<void(const Record&)> hook)
+{
+    whileBoxShown_ = std::move(hook);
+}
+
 void ScriptedInteraction::expect(Kind kind, int answer, const QString& text)
 {
     queue_.append(Expectation{kind, answer, text});
@@ -124,11 +129,22 @@ int ScriptedInteraction::showMsgBox(const QString& text, int style, const QStrin
     records_.append(record);
 
     Expectation expected{};
-    if (!take(Kind::MsgBox, text, expected))
-        return msgbox::Cancel;
-    if (!expected.text.isEmpty() && !text.contains(expected.text))
+    const bool scripted = take(Kind::MsgBox, text, expected);
+    if (scripted && !expected.text.isEmpty() && !text.contains(expected.text))
         fail(QStringLiteral("message box \"%1\" does not contain \"%2\"").arg(text, expected.text));
-    return expected.answer;
+    if (whileBoxShown_ && !inWhileBoxShown_) {
+        // The hook may show boxes itself, which add records: pass a copy.
+        const Record shown = record;
+        inWhileBoxShown_ = true;
+        try {
+            whileBoxShown_(shown);
+        } catch (...) {
+            inWhileBoxShown_ = false;
+            throw;
+        }
+        inWhileBoxShown_ = false;
+    }
+    return scripted ? expected.answer : msgbox::Cancel;
 }
 
 QString ScriptedInteraction::showInputBox(const QString& prompt, const QString& title, const QString& defaultText)

@@ -36,6 +36,12 @@ public:
     // records a test failure.
     void setFailureHandler(std::function<void(const QString&)> handler);
 
+    // Runs while a message box is up, after its scripted answer is taken and
+    // before it is returned: it stands for what happens while the user reads the
+    // box (timer ticks, other events). Boxes shown from inside the hook do not
+    // run it again.
+    void setWhileBoxShown(std::function<void(const Record&)> hook);
+
     // A box answered with `answer`; when `textContains` is given the box text
     // must contain it.
     void expectMsgBox(int answer, const QString& textContains = {});
@@ -81,6 +87,8 @@ private:
     QList<Expectation> queue_;
     QList<Record> records_;
     std::function<void(const QString&)> failureHandler_;
+    std::function<void(const Record&)> whileBoxShown_;
+    bool inWhileBoxShown_ = false;
 };
 
 }  // namespace forms

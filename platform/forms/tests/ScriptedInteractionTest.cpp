@@ -156,3 +156,31 @@ TEST(ScriptedInteraction, DefaultFailureThrowsAndUnusedAnswersAreReported)
     }
     EXPECT_EQ(failures.size(), 1);
 }
+
+TEST(ScriptedInteraction, WhileBoxShownHookRunsBeforeTheAnswerAndNotForItsOwnBoxes)
+{
+    ScriptedInteraction ui;
+    ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+    ui.expectMsgBox(mb::Ok, QStringLiteral("first"));
+    ui.expectMsgBox(mb::Yes, QStringLiteral("inner"));
+    QStringList seen;
+    ui.setWhileBoxShown([&](const ScriptedInteraction::Record& shown) {
+        seen.append(shown.text);
+        // A box from inside the hook is answered in turn and runs no hook.
+        EXPECT_EQ(ui.msgBox(QStringLiteral("inner"), mb::YesNo), mb::Yes);
+    });
+    EXPECT_EQ(ui.msgBox(QStringLiteral("first")), mb::Ok);
+    EXPECT_EQ(seen, QStringList{QStringLiteral("first")});
+    ASSERT_EQ(ui.records().size(), 2);
+    EXPECT_EQ(ui.records()[1].text, QStringLiteral("inner"));
+
+    // A throwing hook leaves the interaction usable.
+    ui.expectMsgBox(mb::Ok);
+    ui.expectMsgBox(mb::Ok);
+    ui.setWhileBoxShown([](const ScriptedInteraction::Record&) { throw std::runtime_error("tick"); });
+    EXPECT_THROW(ui.msgBox(QStringLiteral("a")), std::runtime_error);
+    int runs = 0;
+    ui.setWhileBoxShown([&](const ScriptedInteraction::Record&) { ++runs; });
+    ui.msgBox(QStringLiteral("b"));
+    EXPECT_EQ(runs, 1);
+}
