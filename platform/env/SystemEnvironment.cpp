@@ -45,6 +45,9 @@ struct SystemEnvironment::Parts {
           registry(settings::Registry::defaultPath()),
           shell([this](const QString& path) { return files.hostPath(path); })
     {
+        // A program ends through its own unload handlers only: its main window
+        // hides during picks and batch runs, which must not end it.
+        QApplication::setQuitOnLastWindowClosed(false);
         embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
         environment.program = &program;
         environment.clock = &clock;

@@ -12,7 +12,8 @@ Media inches(const char* name, const char* width, const char* height)
     const QString h = QString::fromLatin1(height);
     const QString n = QString::fromLatin1(name);
     return Media{QStringLiteral("%1_(%2_x_%3_Inches)").arg(n, w, h),
-                 QStringLiteral("%1 (%2 x %3 Inches)").arg(QString(n).replace('_', ' '), w, h)};
+                 QStringLiteral("%1 (%2 x %3 Inches)").arg(QString(n).replace('_', ' '), w, h), w.toDouble(),
+                 h.toDouble()};
 }
 
 Media millimetres(const char* name, const char* width, const char* height)
@@ -20,8 +21,8 @@ Media millimetres(const char* name, const char* width, const char* height)
     const QString w = QString::fromLatin1(width);
     const QString h = QString::fromLatin1(height);
     const QString n = QString::fromLatin1(name);
-    return Media{QStringLiteral("ISO_%1_(%2_x_%3_MM)").arg(n, w, h),
-                 QStringLiteral("ISO %1 (%2 x %3 MM)").arg(n, w, h)};
+    return Media{QStringLiteral("ISO_%1_(%2_x_%3_MM)").arg(n, w, h), QStringLiteral("ISO %1 (%2 x %3 MM)").arg(n, w, h),
+                 w.toDouble(), h.toDouble()};
 }
 
 }  // namespace

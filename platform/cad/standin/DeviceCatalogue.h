@@ -13,6 +13,9 @@ namespace standin {
 struct Media {
     QString canonicalName;
     QString localeName;
+    // The sheet's size in its own unit (inches or millimetres), portrait.
+    double width = 0.0;
+    double height = 0.0;
 };
 
 struct PlotDevice {

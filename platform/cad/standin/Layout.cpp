@@ -115,10 +115,39 @@ void Layout::setCenterPlot(bool center)
 
 cad::Point2 Layout::plotOrigin() const
 {
-    // Assumption: the stand-in does not compute a centring offset; the origin
-    // stays as stored.
     enter(member("PlotOrigin"));
-    return settings_.origin;
+    return origin();
+}
+
+cad::Point2 Layout::origin() const
+{
+    if (!settings_.center)
+        return settings_.origin;
+    const PlotDevice* device = alive()->context().devices().device(settings_.device);
+    const Media* paper = device ? DeviceCatalogue::media(*device, settings_.media) : nullptr;
+    // Assumption: the stand-in keeps no geometric extents, so it can centre
+    // only a window plot; for any other plot area, or without a paper, the
+    // origin stays as stored.
+    if (!paper || settings_.plotType != cad::plotType::Window || !settings_.hasWindow)
+        return settings_.origin;
+    // Assumption: a sheet turned by 90 or 270 degrees swaps its sides; the
+    // drawing unit is the paper's unit.
+    const bool turned = settings_.rotation % 2 == 1;
+    const double paperWidth = turned ? paper->height : paper->width;
+    const double paperHeight = turned ? paper->width : paper->height;
+    const double areaWidth = settings_.windowUpperRight.x - settings_.windowLowerLeft.x;
+    const double areaHeight = settings_.windowUpperRight.y - settings_.windowLowerLeft.y;
+    // Assumption: of the standard scales the stand-in knows scale to fit,
+    // 1:1 and 1:2; any other plots at 1:1.
+    double factor = 1.0;
+    if (settings_.standardScale == cad::standardScale::OneToTwo) {
+        factor = 0.5;
+    } else if (settings_.standardScale == cad::standardScale::ScaleToFit) {
+        if (areaWidth > 0.0 && areaHeight > 0.0)
+            factor = std::min(paperWidth / areaWidth, paperHeight / areaHeight);
+    }
+    // Centring leaves the same margin on both sides of the plotted area.
+    return {(paperWidth - areaWidth * factor) / 2.0, (paperHeight - areaHeight * factor) / 2.0};
 }
 
 QString Layout::styleSheet() const

@@ -59,6 +59,9 @@ public:
 
     const QString& rawName() const { return name_; }
     const PlotSettings& settings() const { return settings_; }
+    // The plot origin without guards: the centring offset while the plot is
+    // centred, the stored origin otherwise.
+    cad::Point2 origin() const;
     void setSettings(const PlotSettings& settings) { settings_ = settings; }
 
     void write(RecordWriter& writer) const;

@@ -69,6 +69,7 @@ void Plot::record(bool preview, int previewType)
     job.plotType = s.plotType;
     job.standardScale = s.standardScale;
     job.centered = s.center;
+    job.origin = layout->origin();
     job.styleSheet = s.styleSheet;
     job.plotWithPlotStyles = s.withPlotStyles;
     job.copies = copies_;

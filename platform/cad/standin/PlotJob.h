@@ -19,6 +19,7 @@ struct PlotJob {
     int plotType = 0;
     int standardScale = 0;
     bool centered = false;
+    cad::Point2 origin;  // as PlotOrigin gives it at that moment
     QString styleSheet;
     bool plotWithPlotStyles = false;
     int copies = 1;

@@ -81,3 +81,33 @@ TEST_F(Plotting, PlotsAndPreviewsAreRecordedWithTheLayoutsSettings)
     EXPECT_EQ(job.windowUpperRight, (cad::Point2{10, 8}));
     EXPECT_TRUE(host->plotJobs()[1].preview);
 }
+
+TEST_F(Plotting, CentringPlacesTheWindowInTheMiddleOfTheTurnedSheet)
+{
+    layout->setConfigName(QStringLiteral("Office Laser.pc3"));
+    layout->setCanonicalMediaName(QStringLiteral("Letter_(8.50_x_11.00_Inches)"));
+    layout->setWindowToPlot({0, 0}, {4, 2});
+    layout->setPlotType(cad::plotType::Window);
+    layout->setStandardScale(cad::standardScale::OneToOne);
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{0, 0}));  // not centred yet
+
+    layout->setCenterPlot(true);
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{2.25, 4.5}));
+    layout->setPlotRotation(1);  // the sheet lies on its side: 11 x 8.5
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{3.5, 3.25}));
+    layout->setStandardScale(cad::standardScale::OneToTwo);
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{4.5, 3.75}));
+    layout->setStandardScale(cad::standardScale::ScaleToFit);  // 2.75 times: 11 x 5.5
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{0, 1.5}));
+
+    document->plot()->plotToDevice();
+    ASSERT_EQ(host->plotJobs().size(), 1u);
+    EXPECT_TRUE(host->plotJobs()[0].centered);
+    EXPECT_EQ(host->plotJobs()[0].origin, (cad::Point2{0, 1.5}));
+
+    layout->setCenterPlot(false);
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{0, 0}));
+    layout->setPlotType(cad::plotType::Extents);
+    layout->setCenterPlot(true);
+    EXPECT_EQ(layout->plotOrigin(), (cad::Point2{0, 0}));  // no extents to centre
+}
