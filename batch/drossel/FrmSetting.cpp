@@ -1,0 +1,373 @@
+#include "batch/drossel/FrmSetting.h"
+
+#include "batch/drossel/ComboText.h"
+#include "batch/drossel/DrosselSettings.h"
+#include "batch/drossel/ErrorText.h"
+#include "batch/drossel/FrmAplot.h"
+#include "batch/drossel/MuduleAplot.h"
+#include "batch/drossel/PaperButtons.h"
+#include "batch/drossel/PlotTables.h"
+#include "batch/drossel/ScopeExit.h"
+#include "platform/cad/CadErrors.h"
+#include "platform/cad/Document.h"
+#include "platform/env/Environment.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/forms/Interaction.h"
+#include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/TopMost.h"
+#include "platform/forms/Twips.h"
+#include "platform/runtime/Convert.h"
+#include "platform/runtime/Format.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QFont>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <limits>
+
+namespace drossel {
+
+namespace {
+
+const QString kFrameAtDesign = QStringLiteral("Printer Settings:");
+const QString kLowerLeftPrompt = QStringLiteral("Click the lower-left of the window.");
+const QString kUpperRightPrompt = QStringLiteral("Click the upper-right of the window.");
+
+QString pointText(const cad::Point2& point)
+{
+    return runtime::formatGeneral(point.x) + QStringLiteral(", ") + runtime::formatGeneral(point.y);
+}
+
+}  // namespace
+
+FrmSetting::FrmSetting(MuduleAplot& module, FrmAplot& main, QWidget* parent)
+    : forms::Form(*module.env().dispatcher, parent), module_(module), main_(main)
+{
+    setObjectName(QStringLiteral("FrmSetting"));
+    setCaption(QStringLiteral("Settings"));
+    // The twips layout was drawn for an 8-point dialog font; larger text
+    // would be cut off in the controls.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setTwipsSize(5415, 5835);
+    createControls();
+    bindEvents();
+}
+
+void FrmSetting::createControls()
+{
+    FrPrinter = new QGroupBox(kFrameAtDesign, this);
+    forms::placeTwips(FrPrinter, 120, 120, 5175, 1815);
+    LblName = new QLabel(QStringLiteral("Printer Button Name:"), FrPrinter);
+    forms::placeTwips(LblName, 120, 345, 1815, 255);
+    TxtName = new QLineEdit(FrPrinter);
+    forms::placeTwips(TxtName, 1995, 300, 3015, 315);
+    PloterName = new QComboBox(FrPrinter);
+    forms::placeTwips(PloterName, 120, 780, 4890, 315);
+    PaperSize1 = new QComboBox(FrPrinter);
+    forms::placeTwips(PaperSize1, 120, 1260, 4890, 315);
+    // The canonical names lie beside the window, out of sight: item k of
+    // both lists is the same paper.
+    PaperSize2 = new QComboBox(this);
+    forms::placeTwips(PaperSize2, 6000, 1380, 4890, 315);
+    for (QComboBox* box : {PloterName, PaperSize1, PaperSize2})
+        ComboText::prepare(box);
+
+    FrRotations = new QGroupBox(QStringLiteral("Plot Rotation:"), this);
+    forms::placeTwips(FrRotations, 120, 2040, 2475, 735);
+    CmbRotation = new QComboBox(FrRotations);
+    ComboText::prepare(CmbRotation);
+    forms::placeTwips(CmbRotation, 120, 300, 2235, 315);
+
+    FrCopy = new QGroupBox(QStringLiteral("Copies:"), this);
+    forms::placeTwips(FrCopy, 2760, 2040, 2535, 735);
+    TxtCopy = new QLineEdit(FrCopy);
+    forms::placeTwips(TxtCopy, 120, 300, 2295, 315);
+
+    FrPlotArea = new QGroupBox(QStringLiteral("Plot Area:"), this);
+    forms::placeTwips(FrPlotArea, 120, 2880, 5175, 735);
+    OptWindow = new QRadioButton(QStringLiteral("Window"), FrPlotArea);
+    forms::placeTwips(OptWindow, 120, 330, 1335, 255);
+    OptExtents = new QRadioButton(QStringLiteral("Extents"), FrPlotArea);
+    forms::placeTwips(OptExtents, 1575, 330, 1335, 255);
+    CmdWindow = new QPushButton(QStringLiteral("Window"), FrPlotArea);
+    forms::placeTwips(CmdWindow, 3720, 270, 1335, 375);
+
+    FrBrowse = new QGroupBox(QStringLiteral("Pick Files Startup Directory:"), this);
+    forms::placeTwips(FrBrowse, 120, 3720, 5175, 735);
+    TxtStartup = new QLineEdit(FrBrowse);
+    forms::placeTwips(TxtStartup, 120, 300, 4935, 315);
+
+    FrOther = new QGroupBox(QStringLiteral("Other:"), this);
+    forms::placeTwips(FrOther, 120, 4560, 5175, 615);
+    ChkTop = new QCheckBox(QStringLiteral("Always on Top"), FrOther);
+    forms::placeTwips(ChkTop, 120, 270, 2055, 255);
+    ChkClose = new QCheckBox(QStringLiteral("Close App on Exit"), FrOther);
+    forms::placeTwips(ChkClose, 2400, 270, 2295, 255);
+
+    CmdSaveSettings = new QPushButton(QStringLiteral("Save Printer Settings "), this);
+    forms::placeTwips(CmdSaveSettings, 120, 5280, 5175, 435);
+}
+
+void FrmSetting::bindEvents()
+{
+    forms::Dispatcher& d = dispatcher();
+    // A device picked from the list; text typed into the box is only saved.
+    connect(PloterName, &QComboBox::activated, this, d.wrap(this, &FrmSetting::PloterName_Click));
+    connect(OptExtents, &QRadioButton::clicked, this, d.wrap(this, &FrmSetting::OptExtents_Click));
+    connect(OptWindow, &QRadioButton::clicked, this, d.wrap(this, &FrmSetting::OptWindow_Click));
+    connect(CmdWindow, &QPushButton::clicked, this, d.wrap(this, &FrmSetting::CmdWindow_Click));
+    connect(CmdSaveSettings, &QPushButton::clicked, this, d.wrap(this, &FrmSetting::CmdSaveSettings_Click));
+}
+
+DrosselSettings& FrmSetting::settings() const { return module_.settings(); }
+
+void FrmSetting::showFor(const QString& paperKey)
+{
+    if (isVisible() && paperKey == paperKey_) {
+        raise();
+        activateWindow();
+        return;
+    }
+    // Open for another button, or closed: a fresh load for this one, as a
+    // closed window writes nothing.
+    paperKey_ = paperKey;
+    Form_Load();
+    show();
+}
+
+void FrmSetting::resetControls()
+{
+    FrPrinter->setTitle(kFrameAtDesign);
+    TxtName->clear();
+    for (QComboBox* box : {PloterName, PaperSize1, PaperSize2, CmbRotation})
+        ComboText::clear(box);
+    TxtCopy->clear();
+    TxtStartup->clear();
+    ChkTop->setChecked(false);
+    ChkClose->setChecked(false);
+    OptWindow->setEnabled(true);
+    OptExtents->setEnabled(true);
+    // Neither option is set in a new window.
+    OptWindow->setAutoExclusive(false);
+    OptExtents->setAutoExclusive(false);
+    OptWindow->setChecked(false);
+    OptExtents->setChecked(false);
+    OptWindow->setAutoExclusive(true);
+    OptExtents->setAutoExclusive(true);
+}
+
+void FrmSetting::Form_Load()
+{
+    resetControls();
+    loaded_ = false;
+    try {
+        const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+        const QString name = settings().get(DrosselSettings::captionKey(paperKey_));
+        const QString plotter = settings().get(DrosselSettings::plotterKey(paperKey_));
+        const QString media = settings().get(DrosselSettings::mediaKey(paperKey_));
+        ComboText::set(PloterName, plotter);
+        ComboText::set(PaperSize1, media);
+        ComboText::set(PaperSize2, media);
+        FrPrinter->setTitle(QStringLiteral("Printer Settings For: ") + name);
+        TxtName->setText(name);
+        layout->refreshPlotDeviceInfo();
+        for (const QString& device : layout->getPlotDeviceNames())
+            ComboText::add(PloterName, device);
+        fillPaperLists();
+        const QString rotation = settings().get(DrosselSettings::Rotation, DrosselSettings::DefaultRotation);
+        TxtStartup->setText(settings().get(DrosselSettings::PickFiles));
+        TxtCopy->setText(settings().get(DrosselSettings::NumberCopy, DrosselSettings::DefaultNumberCopy));
+        ChkClose->setChecked(settings().isTrue(DrosselSettings::CloseExit, DrosselSettings::True));
+        ChkTop->setChecked(settings().isTrue(DrosselSettings::OnTop, DrosselSettings::True));
+        ComboText::set(CmbRotation, rotation);
+        for (const QString& item : PlotTables::rotationItems())
+            ComboText::add(CmbRotation, item);
+        selectPlotArea();
+        loaded_ = true;
+        if (settings().isTrue(DrosselSettings::OnTop, DrosselSettings::True)) {
+            try {
+                forms::setTopMost(this, forms::TopMostShowNoActivate);
+            } catch (const runtime::Error&) {
+            }
+        }
+    } catch (const runtime::Error& error) {
+        module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: Load")), forms::msgbox::Critical);
+    }
+    // A window that did not load fully shows empty or default values; saving
+    // them would overwrite the stored ones.
+    CmdSaveSettings->setEnabled(loaded_);
+}
+
+void FrmSetting::fillPaperLists()
+{
+    // The papers of the device the layout has now, which is not necessarily
+    // the stored one.
+    const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+    for (const QString& canonical : layout->getCanonicalMediaNames()) {
+        ComboText::add(PaperSize2, canonical);
+        ComboText::add(PaperSize1, layout->getLocaleMediaName(canonical));
+    }
+}
+
+void FrmSetting::selectPlotArea()
+{
+    if (settings().get(DrosselSettings::PlotType, DrosselSettings::Extents) == DrosselSettings::Extents) {
+        OptExtents->setChecked(true);
+        OptExtents_Click();
+        OptWindow->setEnabled(false);
+    } else {
+        OptWindow->setChecked(true);
+        OptWindow_Click();
+    }
+}
+
+void FrmSetting::PloterName_Click()
+{
+    try {
+        const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+        ComboText::clear(PaperSize1);
+        ComboText::clear(PaperSize2);
+        // The active drawing takes the device at once, so that the host
+        // lists that device's papers.
+        layout->setConfigName(PloterName->currentText());
+        layout->refreshPlotDeviceInfo();
+        fillPaperLists();
+    } catch (const runtime::Error& error) {
+        module_.env().ui->msgBox(errorText(error), forms::msgbox::Critical);
+    }
+}
+
+void FrmSetting::OptExtents_Click()
+{
+    OptWindow->setEnabled(false);
+    module_.WindowPlot = false;
+}
+
+void FrmSetting::OptWindow_Click() { module_.WindowPlot = true; }
+
+void FrmSetting::CmdWindow_Click()
+{
+    bool picked = false;
+    try {
+        picked = pickWindow();
+    } catch (const runtime::Error& error) {
+        module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: CmdWindow_Click")),
+                                 forms::msgbox::Critical);
+        return;
+    }
+    if (picked) {
+        module_.env().ui->msgBox(QStringLiteral("Lower Left: ") + pointText(*module_.WindowLowerLeft)
+                                 + QStringLiteral("\r\nUpper Right: ") + pointText(*module_.WindowUpperRight));
+    }
+}
+
+bool FrmSetting::pickWindow()
+{
+    // Both windows come back on every way out: a window, a cancelled pick or
+    // an error. The main window stays hidden while a plot runs, which shows it
+    // again itself.
+    ScopeExit back{[this] {
+                       if (!module_.plotRunning)
+                           main_.show();
+                   },
+                   [this] { show(); }};
+    main_.hide();
+    hide();
+    const std::optional<cad::Point> first = pickPoint(std::nullopt, kLowerLeftPrompt);
+    if (!first)
+        return false;
+    const std::optional<cad::Point> second = pickPoint(cad::Point{first->x, first->y, 0.0}, kUpperRightPrompt);
+    if (!second)
+        return false;
+    cad::Document& document = module_.document();
+    document.activeLayout()->setWindowToPlot({first->x, first->y}, {second->x, second->y});
+    // The corners change together, and only once the host has taken them,
+    // as it stored them.
+    const auto [lowerLeft, upperRight] = document.activeLayout()->getWindowToPlot();
+    module_.WindowLowerLeft = lowerLeft;
+    module_.WindowUpperRight = upperRight;
+    OptWindow->setEnabled(true);
+    OptWindow->setChecked(true);
+    OptWindow_Click();
+    OptExtents->setEnabled(false);
+    return true;
+}
+
+std::optional<cad::Point> FrmSetting::pickPoint(const std::optional<cad::Point>& base, const QString& prompt)
+{
+    for (int retry = 0;; ++retry) {
+        try {
+            return module_.document().utility()->getPoint(base, prompt);
+        } catch (const runtime::Error& error) {
+            // Enter or a keyword: the user gives up the pick.
+            if (error.number() == cad::err::NoPointGiven)
+                return std::nullopt;
+            if (error.number() != cad::err::ExceptionOccurred)
+                throw;
+            // The host failed the prompt: ask again, but not for ever (Esc
+            // fails it the same way).
+            if (retry >= PickRetries)
+                return std::nullopt;
+        }
+    }
+}
+
+void FrmSetting::CmdSaveSettings_Click()
+{
+    if (!loaded_ || !copiesValid())
+        return;
+    try {
+        saveSettings();
+    } catch (const runtime::Error& error) {
+        module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: SaveSetting")), forms::msgbox::Critical);
+        return;
+    }
+    close();
+}
+
+bool FrmSetting::copiesValid()
+{
+    const QString text = TxtCopy->text();
+    if (runtime::isNumeric(text)) {
+        const double copies = runtime::toDouble(text);
+        if (copies == std::floor(copies) && copies >= 1.0 && copies <= std::numeric_limits<int32_t>::max())
+            return true;
+    }
+    module_.env().ui->msgBox(QStringLiteral("Copies Must Be A Whole Number Of At Least 1, Not \"%1\"").arg(text),
+                             forms::msgbox::Exclamation);
+    return false;
+}
+
+void FrmSetting::saveSettings()
+{
+    // The canonical name at the place of the paper picked from the shown
+    // names; with none picked, the text shown, which is the stored name
+    // unless the user typed another.
+    const int k = PaperSize1->currentIndex();
+    QString media = k >= 0 && k < PaperSize2->count() ? PaperSize2->itemText(k) : QString();
+    if (media.isEmpty())
+        media = PaperSize1->currentText();
+    settings().save(DrosselSettings::captionKey(paperKey_), TxtName->text());
+    settings().save(DrosselSettings::mediaKey(paperKey_), media);
+    settings().save(DrosselSettings::plotterKey(paperKey_), PloterName->currentText());
+    for (int index = 0; index < PaperButtons::Count; ++index) {
+        const QString caption = settings().get(DrosselSettings::captionKey(PaperButtons::paperKey(index)));
+        if (!caption.isEmpty())
+            main_.setButtonCaption(index, caption);
+    }
+    settings().save(DrosselSettings::Rotation, CmbRotation->currentText());
+    settings().save(DrosselSettings::PickFiles, TxtStartup->text());
+    settings().save(DrosselSettings::NumberCopy, TxtCopy->text());
+    settings().saveFlag(DrosselSettings::CloseExit, ChkClose->isChecked());
+    settings().saveFlag(DrosselSettings::OnTop, ChkTop->isChecked());
+}
+
+}  // namespace drossel

@@ -1,0 +1,100 @@
+#pragma once
+// The settings window of one paper button: its caption, plot device and
+// paper, and the plot options every button shares (rotation, copies, the
+// picker's start folder, ending after a single plot, staying on top). It
+// also picks a plot window in the drawing with two clicks. The paper key it
+// sets up is fixed when it loads, so a later press of another paper button
+// cannot make it save under that button's keys.
+
+#include "platform/cad/Point.h"
+#include "platform/forms/Form.h"
+
+#include <QString>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace drossel {
+
+class DrosselSettings;
+class FrmAplot;
+class MuduleAplot;
+
+class FrmSetting : public forms::Form {
+public:
+    // How often a point prompt the host fails is asked again before the pick
+    // counts as cancelled.
+    static constexpr int PickRetries = 3;
+
+    FrmSetting(MuduleAplot& module, FrmAplot& main, QWidget* parent = nullptr);
+
+    // Shows the window for the paper key: loaded afresh, unless it is open
+    // for that key already (then it only comes to the front).
+    void showFor(const QString& paperKey);
+
+    // The paper key the window was loaded for.
+    const QString& paperKey() const { return paperKey_; }
+    // False when the last load failed; the window then cannot save.
+    bool loaded() const { return loaded_; }
+
+    // Handlers, entered through the dispatcher.
+    void Form_Load();
+    void PloterName_Click();
+    void OptExtents_Click();
+    void OptWindow_Click();
+    void CmdWindow_Click();
+    void CmdSaveSettings_Click();
+
+    // Controls.
+    QGroupBox* FrPrinter;
+    QLabel* LblName;
+    QLineEdit* TxtName;
+    QComboBox* PloterName;
+    QComboBox* PaperSize1;
+    QComboBox* PaperSize2;
+    QGroupBox* FrRotations;
+    QComboBox* CmbRotation;
+    QGroupBox* FrPlotArea;
+    QRadioButton* OptWindow;
+    QRadioButton* OptExtents;
+    QPushButton* CmdWindow;
+    QGroupBox* FrCopy;
+    QLineEdit* TxtCopy;
+    QGroupBox* FrBrowse;
+    QLineEdit* TxtStartup;
+    QGroupBox* FrOther;
+    QCheckBox* ChkTop;
+    QCheckBox* ChkClose;
+    QPushButton* CmdSaveSettings;
+
+private:
+    void createControls();
+    void bindEvents();
+    // The controls as a new window has them, before the load fills them.
+    void resetControls();
+    void fillPaperLists();
+    // Asks the host's user for a point, asking again when the host fails
+    // the prompt, at most PickRetries times. Empty when the user gave up.
+    std::optional<cad::Point> pickPoint(const std::optional<cad::Point>& base, const QString& prompt);
+    // Hides both windows, asks for the two corners and has the host store
+    // them. False when the user gave up.
+    bool pickWindow();
+    // Copies as a whole number of at least 1; a bad text is named in a box.
+    bool copiesValid();
+    void saveSettings();
+    void selectPlotArea();
+    DrosselSettings& settings() const;
+
+    MuduleAplot& module_;
+    FrmAplot& main_;
+    QString paperKey_;
+    bool loaded_ = false;
+};
+
+}  // namespace drossel

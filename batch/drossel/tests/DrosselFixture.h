@@ -1,0 +1,163 @@
+#pragma once
+// Drossel over a stand-in host of its own: drive C in a temporary folder with
+// a job folder of real drawing files, one of them open; a settings store in
+// the same folder; a scripted interaction and a scripted host user whose
+// unexpected questions fail the test; and a clock that the test drives.
+
+#include "batch/drossel/DrosselSettings.h"
+#include "batch/drossel/FrmAplot.h"
+#include "batch/drossel/MuduleAplot.h"
+#include "platform/cad/CadErrors.h"
+#include "platform/cad/HostRegistry.h"
+#include "platform/cad/standin/Document.h"
+#include "platform/cad/standin/Host.h"
+#include "platform/cad/standin/Layout.h"
+#include "platform/cad/standin/ScriptedUser.h"
+#include "platform/env/Environment.h"
+#include "platform/files/DriveTable.h"
+#include "platform/files/FileSystem.h"
+#include "platform/forms/Dispatcher.h"
+#include "platform/forms/ScriptedInteraction.h"
+#include "platform/forms/Timer.h"
+#include "platform/runtime/ManualClock.h"
+#include "platform/runtime/Program.h"
+#include "platform/settings/Store.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace drossel::test {
+
+inline const QString Laser = QStringLiteral("Office Laser.pc3");
+inline const QString Letter = QStringLiteral("Letter_(8.50_x_11.00_Inches)");
+inline const QString Tabloid = QStringLiteral("Tabloid_(11.00_x_17.00_Inches)");
+inline const QString Wide = QStringLiteral("Wide Format Plotter.pc3");
+inline const QString ArchD = QStringLiteral("ARCH_D_(24.00_x_36.00_Inches)");
+inline const QString MainDrawing = QStringLiteral("C:\\Jobs\\Main.dwg");
+
+class DrosselTest : public ::testing::Test {
+protected:
+    DrosselTest()
+        : files(driveC(temp)),
+          store(temp.path() + QStringLiteral("/settings.ini")),
+          host(standin::Host::create(files, &user))
+    {
+        program.title = QStringLiteral("DROSSEL");
+        ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+        user.setFailureHook([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
+        hosts.registerRunning(cad::HostClassName, host);
+        files.makeFolder(QStringLiteral("C:\\Jobs"));
+        writeDrawing(MainDrawing);
+        document = host->openDocument(MainDrawing);
+        document->activeLayout()->setStyleSheet(QStringLiteral("monochrome.ctb"));
+        document->save();
+        host->journal().clear();
+    }
+
+    ~DrosselTest() override
+    {
+        EXPECT_EQ(ui.pending(), 0) << "expected boxes were not shown";
+        EXPECT_EQ(user.remaining(), 0) << "scripted picks were not asked for";
+    }
+
+    static files::DriveTable driveC(const QTemporaryDir& dir)
+    {
+        QDir(dir.path()).mkdir(QStringLiteral("c"));
+        files::DriveTable table;
+        table.map(QStringLiteral("C"), dir.path() + QStringLiteral("/c"));
+        return table;
+    }
+
+    // A new drawing saved under the path and closed again.
+    void writeDrawing(const QString& path)
+    {
+        const std::shared_ptr<standin::Document> drawing = host->addDocument();
+        drawing->saveAs(path);
+        host->closeDocument(drawing);
+    }
+
+    QString setting(const QString& key, const QString& defaultValue = QStringLiteral("<none>"))
+    {
+        return store.get(DrosselSettings::Application, DrosselSettings::Section, key, defaultValue);
+    }
+    void saveSetting(const QString& key, const QString& value)
+    {
+        store.save(DrosselSettings::Application, DrosselSettings::Section, key, value);
+    }
+
+    // A paper button set up as the settings window would leave it.
+    void setUpButton(int index, const QString& plotter, const QString& media, const QString& caption = {})
+    {
+        static const QStringList keys = {QStringLiteral("Img85x11"), QStringLiteral("Img11x17"),
+                                         QStringLiteral("Img17x22"), QStringLiteral("Img22x34")};
+        saveSetting(DrosselSettings::plotterKey(keys[index]), plotter);
+        saveSetting(DrosselSettings::mediaKey(keys[index]), media);
+        if (!caption.isEmpty())
+            saveSetting(DrosselSettings::captionKey(keys[index]), caption);
+    }
+
+    // The main window, loaded as the program loads it; the re-attach timer
+    // is ticked by hand.
+    FrmAplot& start()
+    {
+        form.reset();
+        module = std::make_unique<MuduleAplot>(env);
+        form = std::make_unique<FrmAplot>(*module);
+        dispatcher.run([&] { form->Form_Load(); });
+        form->Timer1->setEnabled(false);
+        form->show();
+        return *form;
+    }
+
+    void press(int index, Qt::MouseButton button = Qt::LeftButton)
+    {
+        dispatcher.run([&] { form->CmdPrinter_MouseDown(index, button); });
+    }
+
+    // The active drawing's active layout as the stand-in keeps it.
+    const standin::PlotSettings& layoutOf(const std::shared_ptr<cad::Document>& drawing) const
+    {
+        return std::dynamic_pointer_cast<standin::Layout>(drawing->activeLayout())->settings();
+    }
+    const standin::PlotSettings& activeLayout() const { return layoutOf(host->activeDocument()); }
+
+    // The journal entries that start with one of the prefixes, in order.
+    QStringList journal(const QStringList& prefixes) const
+    {
+        QStringList picked;
+        for (const QString& entry : host->journal().entries()) {
+            for (const QString& prefix : prefixes) {
+                if (entry.startsWith(prefix)) {
+                    picked.append(entry);
+                    break;
+                }
+            }
+        }
+        return picked;
+    }
+
+    QTemporaryDir temp;
+    files::FileSystem files;
+    settings::Store store;
+    standin::ScriptedUser user;
+    std::shared_ptr<standin::Host> host;
+    std::shared_ptr<standin::Document> document;
+    cad::HostRegistry hosts;
+    runtime::Program program;
+    runtime::ManualClock clock;
+    forms::ScriptedInteraction ui{QStringLiteral("DROSSEL")};
+    forms::Dispatcher dispatcher{ui};
+    env::Environment env{.program = &program,
+                         .clock = &clock,
+                         .settings = &store,
+                         .files = &files,
+                         .ui = &ui,
+                         .dispatcher = &dispatcher,
+                         .hosts = &hosts};
+    std::unique_ptr<MuduleAplot> module;
+    std::unique_ptr<FrmAplot> form;
+};
+
+}  // namespace drossel::test

@@ -1,0 +1,193 @@
+#include "DrosselFixture.h"
+
+#include "batch/drossel/FrmSetting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace drossel;
+using namespace drossel::test;
+
+namespace {
+
+const QStringList PaperKeys = {QStringLiteral("Img85x11"), QStringLiteral("Img11x17"), QStringLiteral("Img17x22"),
+                               QStringLiteral("Img22x34")};
+
+void pick(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+}  // namespace
+
+class FrmSettingTest : public DrosselTest {
+protected:
+    void SetUp() override { start(); }
+
+    FrmSetting& settingsWindow() { return form->settingsWindow(); }
+    void save() { settingsWindow().CmdSaveSettings->click(); }
+};
+
+class SettingsRoundTrip : public FrmSettingTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
+{
+    const int index = GetParam();
+    const QString key = PaperKeys[index];
+    press(index, Qt::RightButton);
+    FrmSetting& window = settingsWindow();
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_EQ(window.paperKey(), key);
+    EXPECT_EQ(window.FrPrinter->title(), QStringLiteral("Printer Settings For: "));
+    EXPECT_TRUE(window.PloterName->findText(Wide) >= 0);
+    EXPECT_EQ(window.PaperSize1->count(), 0);  // the drawing has no device yet
+
+    pick(window.PloterName, Wide);
+    EXPECT_EQ(activeLayout().device, Wide);  // the drawing takes the device at once
+    EXPECT_EQ(window.PaperSize1->count(), window.PaperSize2->count());
+    pick(window.PaperSize1, QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
+    window.TxtName->setText(QStringLiteral("Big %1").arg(index));
+    window.CmbRotation->setEditText(QStringLiteral("180"));
+    window.TxtCopy->setText(QStringLiteral("2"));
+    window.TxtStartup->setText(QStringLiteral("C:\\Jobs"));
+    window.ChkClose->setChecked(false);
+    save();
+
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(setting(key + QStringLiteral("Plotter")), Wide);
+    EXPECT_EQ(setting(key + QStringLiteral("MediaName")), ArchD);  // the canonical name, not the one shown
+    EXPECT_EQ(setting(key + QStringLiteral("PrinterName")), QStringLiteral("Big %1").arg(index));
+    EXPECT_EQ(setting(DrosselSettings::Rotation), QStringLiteral("180"));
+    EXPECT_EQ(setting(DrosselSettings::NumberCopy), QStringLiteral("2"));
+    EXPECT_EQ(setting(DrosselSettings::PickFiles), QStringLiteral("C:\\Jobs"));
+    EXPECT_EQ(setting(DrosselSettings::CloseExit), QStringLiteral("False"));
+    EXPECT_EQ(setting(DrosselSettings::OnTop), QStringLiteral("True"));
+    EXPECT_EQ(form->CmdPrinter[index]->text(), QStringLiteral("Big %1").arg(index));
+    for (int other = 0; other < 4; ++other) {
+        if (other != index) {
+            EXPECT_EQ(setting(PaperKeys[other] + QStringLiteral("Plotter")), QStringLiteral("<none>"));
+        }
+    }
+
+    // Opened again, the window shows what was saved; saved unchanged, it
+    // keeps the stored paper.
+    press(index, Qt::RightButton);
+    EXPECT_EQ(window.FrPrinter->title(), QStringLiteral("Printer Settings For: Big %1").arg(index));
+    EXPECT_EQ(window.PloterName->currentText(), Wide);
+    EXPECT_EQ(window.PaperSize1->currentText(), ArchD);
+    EXPECT_EQ(window.CmbRotation->currentText(), QStringLiteral("180"));
+    EXPECT_EQ(window.CmbRotation->count(), 4);
+    EXPECT_FALSE(window.ChkClose->isChecked());
+    EXPECT_TRUE(window.ChkTop->isChecked());
+    save();
+    EXPECT_EQ(setting(key + QStringLiteral("MediaName")), ArchD);
+    EXPECT_EQ(setting(key + QStringLiteral("Plotter")), Wide);
+
+    // With "CloseExit" off a single plot leaves the program open.
+    press(index);
+    EXPECT_EQ(host->plotJobs().size(), 1u);
+    EXPECT_FALSE(dispatcher.ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPaperButton, SettingsRoundTrip, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(FrmSettingTest, ALeftClickOnAButtonNotSetUpOpensTheSettingsAndPlotsNothing)
+{
+    setUpButton(3, Laser, QString());
+    press(3);
+    EXPECT_TRUE(settingsWindow().isVisible());
+    EXPECT_EQ(settingsWindow().paperKey(), QStringLiteral("Img22x34"));
+    EXPECT_TRUE(host->plotJobs().empty());
+}
+
+TEST_F(FrmSettingTest, AnEmptyNameKeepsTheButtonsCaption)
+{
+    setUpButton(0, Laser, Letter, QStringLiteral("Letter"));
+    start();
+    EXPECT_EQ(form->CmdPrinter[0]->text(), QStringLiteral("Letter"));
+    press(1, Qt::RightButton);
+    save();
+    EXPECT_EQ(form->CmdPrinter[1]->text(), QStringLiteral("11 x 17"));
+    EXPECT_EQ(form->CmdPrinter[0]->text(), QStringLiteral("Letter"));
+    EXPECT_EQ(setting(QStringLiteral("Img11x17PrinterName")), QString());
+}
+
+TEST_F(FrmSettingTest, CopiesMustBeAWholeNumberOfAtLeastOneAndABadOneSavesNothing)
+{
+    press(0, Qt::RightButton);
+    FrmSetting& window = settingsWindow();
+    for (const QString& bad : {QStringLiteral("0"), QStringLiteral("2.5"), QStringLiteral("two"), QString(),
+                               QStringLiteral("-1")}) {
+        window.TxtName->setText(QStringLiteral("Changed"));
+        window.TxtCopy->setText(bad);
+        ui.expectMsgBox(forms::msgbox::Ok);
+        save();
+        EXPECT_EQ(ui.last().text, QStringLiteral("Copies Must Be A Whole Number Of At Least 1, Not \"%1\"").arg(bad));
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(setting(QStringLiteral("Img85x11PrinterName")), QStringLiteral("<none>"));
+        EXPECT_EQ(setting(DrosselSettings::NumberCopy), QStringLiteral("<none>"));
+    }
+    window.TxtCopy->setText(QStringLiteral(" 12 "));
+    save();
+    EXPECT_EQ(setting(DrosselSettings::NumberCopy), QStringLiteral(" 12 "));
+}
+
+TEST_F(FrmSettingTest, AFailedLoadIsReportedAndCannotBlankTheStoredSettings)
+{
+    setUpButton(0, Laser, Letter, QStringLiteral("Letter"));
+    saveSetting(DrosselSettings::Rotation, QStringLiteral("0"));
+    host->failures().failNext(QStringLiteral("Layout.GetPlotDeviceNames"), cad::err::ExceptionOccurred);
+    ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("  Location: Load"));
+    press(0, Qt::RightButton);
+    EXPECT_EQ(ui.last().style, forms::msgbox::Critical);
+    EXPECT_FALSE(settingsWindow().loaded());
+    EXPECT_FALSE(settingsWindow().CmdSaveSettings->isEnabled());
+
+    settingsWindow().CmdSaveSettings_Click();
+    EXPECT_EQ(setting(DrosselSettings::Rotation), QStringLiteral("0"));
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+    EXPECT_EQ(setting(DrosselSettings::OnTop), QStringLiteral("<none>"));
+
+    // Loaded again once the host answers, it saves as usual.
+    settingsWindow().close();
+    press(0, Qt::RightButton);
+    EXPECT_TRUE(settingsWindow().CmdSaveSettings->isEnabled());
+}
+
+TEST_F(FrmSettingTest, TheWindowKeepsTheButtonItWasOpenedForWhenAnotherIsPressed)
+{
+    setUpButton(1, Laser, Tabloid, QStringLiteral("Tabloid"));
+    saveSetting(DrosselSettings::CloseExit, DrosselSettings::False);
+    press(0, Qt::RightButton);
+    settingsWindow().TxtName->setText(QStringLiteral("Letter"));
+    press(1);  // plots on the other button meanwhile
+    EXPECT_EQ(module->PaperKey, QStringLiteral("Img11x17"));
+    EXPECT_EQ(host->plotJobs().size(), 1u);
+
+    save();
+    EXPECT_EQ(setting(QStringLiteral("Img85x11PrinterName")), QStringLiteral("Letter"));
+    EXPECT_EQ(setting(QStringLiteral("Img11x17PrinterName")), QStringLiteral("Tabloid"));
+    EXPECT_EQ(setting(QStringLiteral("Img11x17MediaName")), Tabloid);
+
+    // A right click on another button while it is open loads it for that one.
+    press(0, Qt::RightButton);
+    press(1, Qt::RightButton);
+    EXPECT_EQ(settingsWindow().paperKey(), QStringLiteral("Img11x17"));
+    EXPECT_EQ(settingsWindow().TxtName->text(), QStringLiteral("Tabloid"));
+}
+
+TEST_F(FrmSettingTest, ADeviceTheHostRefusesIsReportedWithoutALocation)
+{
+    press(0, Qt::RightButton);
+    settingsWindow().PloterName->setEditText(QStringLiteral("Gone.pc3"));
+    ui.expectMsgBox(forms::msgbox::Ok);
+    dispatcher.run([&] { settingsWindow().PloterName_Click(); });
+    EXPECT_TRUE(ui.last().text.endsWith(QStringLiteral("no plot device Gone.pc3")));
+    EXPECT_EQ(ui.last().style, forms::msgbox::Critical);
+}

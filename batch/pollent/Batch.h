@@ -1,0 +1,56 @@
+#pragma once
+// The per-drawing operations of a batch run (module batch): detach an xref,
+// delete a block reference, insert a block, attach an xref, update block
+// attributes, bind all xrefs, purge. Each acts on the document of the
+// connection, reads the option set and the attribute settings at the moment
+// it is called, writes its lines to the run log, and handles its own errors:
+// a failure goes to the error report under the operation's name, and the run
+// goes on with the next operation.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace cad { class AttributeReference; class Block; class Entity; struct Point; }
+namespace suite { class ReportError; class StepRunner; }
+
+namespace pollent {
+
+struct Session;
+
+class Batch {
+public:
+    using LogSink = std::function<void(const QString& line)>;
+
+    Batch(Session& session, suite::ReportError& report, LogSink log);
+
+    void DeleteXB();
+    void DeleteBlock();
+    void InsertBlocks();
+    void InsertXrefs();
+    void BlockAttributeP();
+    void Bindalldrawings();
+    void Purgeall();
+
+    // The name an attached xref gets: the file's base name, since a path is no
+    // valid block name.
+    static QString xrefName(const QString& path);
+
+private:
+    cad::Point insertionPoint() const;
+    double scale() const;
+    // Model space, else paper space, by the two space flags; null for neither.
+    std::shared_ptr<cad::Block> targetSpace() const;
+    QString findXref() const;
+    std::shared_ptr<cad::Entity> firstReference(const cad::Block& space, const QString& name) const;
+    std::vector<QString> xrefNames() const;
+    void applyTags(cad::AttributeReference& attribute) const;
+    void waitOneSecond();
+
+    Session& session_;
+    suite::ReportError& report_;
+    LogSink log_;
+};
+
+}  // namespace pollent

@@ -1,0 +1,127 @@
+#pragma once
+// Pollent's main window "Pollent Processor\Archive Drawings": the drawing list
+// a batch run processes, the operation list of the option set, the project
+// folder in the status bar, and the menus that lead to the run, the picker, the
+// options, the attribute settings and the About window. Its load attaches to
+// the CAD host and switches it to single-document mode; every way out of the
+// program puts that setting back. It owns the program's other windows.
+
+#include "batch/pollent/ImageList.h"
+#include "batch/pollent/Session.h"
+#include "platform/forms/Form.h"
+#include "shared/PickFilesOwner.h"
+#include "shared/ReportError.h"
+
+#include <QPoint>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QTreeWidget;
+
+namespace env { struct Environment; }
+namespace suite { class PickFilesForm; }
+
+namespace pollent {
+
+class About;
+class BatchForm3;
+class FrmBatchSettings;
+class FrmCancel;
+
+class BatchForm1 : public forms::Form, public suite::PickFilesOwner {
+public:
+    explicit BatchForm1(env::Environment& env);
+    ~BatchForm1() override;
+
+    Session& session() { return session_; }
+
+    QMenuBar* const MenuBar;
+    QMenu* const Mnufile;
+    QAction* const MnuRunProcessor;
+    QAction* const MnuExit;
+    QMenu* const MnuDrawinglist;
+    QAction* const MnuAddDrawing;
+    QAction* const MnuRemoveDrawing;
+    QAction* const MnuRemoveallDrawing;
+    QAction* const MnuSortAZ;
+    QAction* const MnuSortZA;
+    QMenu* const MnuScript;
+    QAction* const MnuScriptSettings;
+    QMenu* const MnuOptions;
+    QAction* const MnuProSettings;
+    QMenu* const MnuHelp;
+    QAction* const MnuAbout;
+
+    QTreeWidget* const ListView1;
+    QTreeWidget* const ListView2;
+    QStatusBar* const StatusBar1;
+    QLabel* const Panel1;
+    QLabel* const Panel2;
+    const ImageList ImageList1;
+
+    // The program's other windows, loaded when first shown. Made once, in the
+    // constructor, after the state they share.
+    std::unique_ptr<suite::PickFilesForm> BatchForm2;
+    std::unique_ptr<pollent::BatchForm3> Options;
+    std::unique_ptr<pollent::FrmBatchSettings> Settings;
+    std::unique_ptr<pollent::About> AboutBox;
+    std::unique_ptr<pollent::FrmCancel> RunWindow;
+
+    // The drawing list's paths in the order shown.
+    QStringList drawingList() const;
+    bool isRunning() const { return running_; }
+
+    void Form_Load();
+    void Form_Unload(bool& cancel);
+    void Batchlist1sub() override;
+    // batch.batchlist: the operation list from the option set.
+    void batchlist();
+    void MnuRunProcessor_Click();
+    void MnuExit_Click();
+    void MnuAddDrawing_Click();
+    void MnuRemoveDrawing_Click();
+    void MnuRemoveallDrawing_Click();
+    void MnuSortAZ_Click();
+    void MnuSortZA_Click();
+    void MnuScriptSettings_Click();
+    void MnuProSettings_Click();
+    void MnuAbout_Click();
+    void StatusBar1_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void ListView1_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void ListView2_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+
+    // The picker's "Current Project" and its report.
+    QString projectFolder() override { return session_.ProjectPath; }
+    suite::Resume reportProjectError(const runtime::Error& error) override;
+
+private:
+    void buildMenus();
+    void buildLists();
+    void layOut();
+    void bind();
+    void readProjectPath();
+    void showProjectPath();
+    void readSavedSdi();
+    void switchToSingleDocument();
+    void setInitialOptions();
+    void removeSelected();
+    void sortList(Qt::SortOrder order);
+    void popUp(QMenu* menu, Qt::MouseButton button, const QPoint& globalPos);
+    // The commands that would start or change a run are unavailable while
+    // one is going (the run lets window events through between drawings).
+    void setRunning(bool running);
+    // What the error report does before its question: the run window goes,
+    // the main window comes.
+    void showMainHideRun();
+
+    env::Environment& env_;
+    Session session_;
+    suite::ReportError report_;
+    bool running_ = false;
+};
+
+}  // namespace pollent

@@ -1,0 +1,49 @@
+#pragma once
+// The attribute settings form "UpDate Attribute Settings": the block name and
+// eight tag/text pairs. "Save Tag" keeps the block name and the tags, "Save
+// String" the texts, each in memory and in the settings store at once; the
+// apply button only closes, so edits not saved are dropped.
+
+#include "platform/forms/Form.h"
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace suite { class ReportError; }
+
+namespace pollent {
+
+struct Session;
+
+class FrmBatchSettings : public forms::Form {
+public:
+    FrmBatchSettings(Session& session, suite::ReportError& report);
+
+    QLineEdit* const TxtName;
+    std::array<QLineEdit*, 8> TxtTag{};
+    std::array<QLineEdit*, 8> TxtString{};
+    QPushButton* const CmdSaveTag;
+    QPushButton* const SaveString;
+    QPushButton* const CmdApply;
+
+    // Loads the form (reading the settings afresh) unless it is loaded, then
+    // shows it.
+    void showModeless();
+
+    void Form_Load();
+    void CmdSaveTag_Click();
+    void SaveString_Click();
+    void CmdApply_Click();
+
+private:
+    void fill();
+    void layOut();
+
+    Session& session_;
+    suite::ReportError& report_;
+    bool loaded_ = false;
+};
+
+}  // namespace pollent
