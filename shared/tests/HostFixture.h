@@ -1,22 +1,13 @@
 #pragma once
-// A fresh program environment per test: drive C in a temporary folder, a
-// stand-in CAD host registered as running with no drawing open, a manual clock
-// and a scripted interaction whose unexpected boxes fail the test at once.
+// A fresh program environment per test over the shared test environment: the
+// program in C:\Tools, a stand-in CAD host registered as running with no
+// drawing open, a manual clock and a scripted interaction whose unexpected
+// boxes fail the test at once.
 
-#include "platform/cad/HostRegistry.h"
 #include "platform/cad/standin/Document.h"
-#include "platform/cad/standin/Host.h"
-#include "platform/env/Environment.h"
-#include "platform/files/DriveTable.h"
-#include "platform/files/FileSystem.h"
-#include "platform/forms/Dispatcher.h"
 #include "platform/forms/MsgBoxStyle.h"
-#include "platform/forms/ScriptedInteraction.h"
-#include "platform/runtime/ManualClock.h"
-#include "platform/runtime/Program.h"
+#include "platform/testing/TestEnvironment.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -24,23 +15,7 @@ namespace suite::test {
 
 class HostFixture : public ::testing::Test {
 protected:
-    HostFixture() : files(driveC(temp)), host(standin::Host::create(files))
-    {
-        program.title = QStringLiteral("Tool");
-        program.path = QStringLiteral("C:\\Tools");
-        ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        hosts.registerRunning(cad::HostClassName, host);
-    }
-
-    ~HostFixture() override { EXPECT_EQ(ui.pending(), 0) << "scripted interactions were never shown"; }
-
-    static files::DriveTable driveC(const QTemporaryDir& dir)
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("c"));
-        files::DriveTable table;
-        table.map(QStringLiteral("C"), dir.path() + QStringLiteral("/c"));
-        return table;
-    }
+    HostFixture() : host(t.startHost()) { program.path = QStringLiteral("C:\\Tools"); }
 
     // The message boxes shown so far, as "text|style|caption".
     QStringList boxes() const
@@ -52,16 +27,16 @@ protected:
         return shown;
     }
 
-    QTemporaryDir temp;
-    files::FileSystem files;
+    // First, so that it outlives everything that uses it.
+    testing_env::TestEnvironment t{QStringLiteral("Tool")};
+    files::FileSystem& files = t.files();
     std::shared_ptr<standin::Host> host;
-    cad::HostRegistry hosts;
-    runtime::Program program;
-    runtime::ManualClock clock;
-    forms::ScriptedInteraction ui{QStringLiteral("Tool")};
-    forms::Dispatcher dispatcher{ui};
-    env::Environment env{
-        .program = &program, .clock = &clock, .files = &files, .ui = &ui, .dispatcher = &dispatcher, .hosts = &hosts};
+    cad::HostRegistry& hosts = t.hosts();
+    runtime::Program& program = t.program();
+    runtime::ManualClock& clock = t.clock();
+    forms::ScriptedInteraction& ui = t.ui();
+    forms::Dispatcher& dispatcher = t.dispatcher();
+    env::Environment& env = t.env();
 };
 
 }  // namespace suite::test

@@ -1,30 +1,18 @@
 #pragma once
-// Drossel over a stand-in host of its own: drive C in a temporary folder with
-// a job folder of real drawing files, one of them open; a settings store in
-// the same folder; a scripted interaction and a scripted host user whose
-// unexpected questions fail the test; and a clock that the test drives.
+// Drossel over the test environment's stand-in host: drive C with a job folder
+// of real drawing files, one of them open; the environment's settings store;
+// a scripted interaction and a scripted host user whose unexpected questions
+// fail the test; and a clock that the test drives.
 
 #include "batch/drossel/DrosselSettings.h"
 #include "batch/drossel/FrmAplot.h"
 #include "batch/drossel/MuduleAplot.h"
 #include "platform/cad/CadErrors.h"
-#include "platform/cad/HostRegistry.h"
 #include "platform/cad/standin/Document.h"
-#include "platform/cad/standin/Host.h"
 #include "platform/cad/standin/Layout.h"
-#include "platform/cad/standin/ScriptedUser.h"
-#include "platform/env/Environment.h"
-#include "platform/files/DriveTable.h"
-#include "platform/files/FileSystem.h"
-#include "platform/forms/Dispatcher.h"
-#include "platform/forms/ScriptedInteraction.h"
 #include "platform/forms/Timer.h"
-#include "platform/runtime/ManualClock.h"
-#include "platform/runtime/Program.h"
-#include "platform/settings/Store.h"
+#include "platform/testing/TestEnvironment.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -39,15 +27,8 @@ inline const QString MainDrawing = QStringLiteral("C:\\Jobs\\Main.dwg");
 
 class DrosselTest : public ::testing::Test {
 protected:
-    DrosselTest()
-        : files(driveC(temp)),
-          store(temp.path() + QStringLiteral("/settings.ini")),
-          host(standin::Host::create(files, &user))
+    DrosselTest() : host(t.startHost())
     {
-        program.title = QStringLiteral("DROSSEL");
-        ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        user.setFailureHook([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        hosts.registerRunning(cad::HostClassName, host);
         files.makeFolder(QStringLiteral("C:\\Jobs"));
         writeDrawing(MainDrawing);
         document = host->openDocument(MainDrawing);
@@ -56,19 +37,7 @@ protected:
         host->journal().clear();
     }
 
-    ~DrosselTest() override
-    {
-        EXPECT_EQ(ui.pending(), 0) << "expected boxes were not shown";
-        EXPECT_EQ(user.remaining(), 0) << "scripted picks were not asked for";
-    }
-
-    static files::DriveTable driveC(const QTemporaryDir& dir)
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("c"));
-        files::DriveTable table;
-        table.map(QStringLiteral("C"), dir.path() + QStringLiteral("/c"));
-        return table;
-    }
+    ~DrosselTest() override { EXPECT_EQ(user.remaining(), 0) << "scripted picks were not asked for"; }
 
     // A new drawing saved under the path and closed again.
     void writeDrawing(const QString& path)
@@ -138,24 +107,19 @@ protected:
         return picked;
     }
 
-    QTemporaryDir temp;
-    files::FileSystem files;
-    settings::Store store;
-    standin::ScriptedUser user;
+    // First, so that it outlives everything that uses it.
+    testing_env::TestEnvironment t{QStringLiteral("DROSSEL")};
+    files::FileSystem& files = t.files();
+    settings::Store& store = t.settings();
+    standin::ScriptedUser& user = t.user();
     std::shared_ptr<standin::Host> host;
     std::shared_ptr<standin::Document> document;
-    cad::HostRegistry hosts;
-    runtime::Program program;
-    runtime::ManualClock clock;
-    forms::ScriptedInteraction ui{QStringLiteral("DROSSEL")};
-    forms::Dispatcher dispatcher{ui};
-    env::Environment env{.program = &program,
-                         .clock = &clock,
-                         .settings = &store,
-                         .files = &files,
-                         .ui = &ui,
-                         .dispatcher = &dispatcher,
-                         .hosts = &hosts};
+    cad::HostRegistry& hosts = t.hosts();
+    runtime::Program& program = t.program();
+    runtime::ManualClock& clock = t.clock();
+    forms::ScriptedInteraction& ui = t.ui();
+    forms::Dispatcher& dispatcher = t.dispatcher();
+    env::Environment& env = t.env();
     std::unique_ptr<MuduleAplot> module;
     std::unique_ptr<FrmAplot> form;
 };

@@ -2,21 +2,13 @@
 #include "platform/cad/AttributeReference.h"
 #include "platform/cad/CadErrors.h"
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+using testing_env::errorOf;
 
-template <typename Call>
-int32_t errorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
+namespace {
 
 // An application that does nothing; the registry only hands it around.
 class IdleApplication : public cad::Application {

@@ -4,6 +4,7 @@
 
 #include "platform/files/FileSystem.h"
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,17 +15,7 @@
 
 namespace files::test {
 
-// The error number a call raises; 0 when it raises none.
-template <typename Call>
-int32_t errorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing_env::errorOf;
 
 class FilesTest : public ::testing::Test {
 protected:

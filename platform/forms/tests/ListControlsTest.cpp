@@ -4,11 +4,14 @@
 #include "platform/forms/DriveListBox.h"
 #include "platform/forms/FileListBox.h"
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using testing_env::errorOf;
 
 namespace {
 
@@ -22,16 +25,6 @@ struct Count {
     }
     int count() const { return value; }
 };
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 // Drive P: (and C:) mapped into a temporary folder.
 class ListControlsTest : public ::testing::Test {
@@ -85,8 +78,8 @@ TEST_F(ListControlsTest, DriveListOffersTheMappedDrives)
     drive.setDrive(QStringLiteral("p:\\Jobs"));
     EXPECT_EQ(changed.count(), 1);  // the same drive again is no change
 
-    EXPECT_EQ(errorNumberOf([&] { drive.setDrive(QStringLiteral("Q:\\")); }), runtime::err::DeviceUnavailable);
-    EXPECT_EQ(errorNumberOf([&] { drive.setDrive(QStringLiteral("Jobs")); }), runtime::err::DeviceUnavailable);
+    EXPECT_EQ(errorOf([&] { drive.setDrive(QStringLiteral("Q:\\")); }), runtime::err::DeviceUnavailable);
+    EXPECT_EQ(errorOf([&] { drive.setDrive(QStringLiteral("Jobs")); }), runtime::err::DeviceUnavailable);
     EXPECT_EQ(drive.drive(), QStringLiteral("p:"));
     EXPECT_EQ(changed.count(), 1);
 }
@@ -95,7 +88,7 @@ TEST_F(ListControlsTest, DriveWhoseFolderHasGoneIsUnavailable)
 {
     forms::DriveListBox drive(*fs);
     ASSERT_TRUE(QDir(QDir(temp.path()).filePath(QStringLiteral("c"))).removeRecursively());
-    EXPECT_EQ(errorNumberOf([&] { drive.setDrive(QStringLiteral("C:")); }), runtime::err::DeviceUnavailable);
+    EXPECT_EQ(errorOf([&] { drive.setDrive(QStringLiteral("C:")); }), runtime::err::DeviceUnavailable);
 }
 
 TEST_F(ListControlsTest, FolderListShowsTheWayDownAndTheSubfolders)
@@ -113,8 +106,8 @@ TEST_F(ListControlsTest, FolderListShowsTheWayDownAndTheSubfolders)
     EXPECT_EQ(dir.subfolders(), QStringList{QStringLiteral("2024")});
     EXPECT_EQ(changed.count(), 2);
 
-    EXPECT_EQ(errorNumberOf([&] { dir.setPath(QStringLiteral("P:\\Missing")); }), runtime::err::PathNotFound);
-    EXPECT_EQ(errorNumberOf([&] { dir.setPath(QStringLiteral("Q:\\")); }), runtime::err::DeviceUnavailable);
+    EXPECT_EQ(errorOf([&] { dir.setPath(QStringLiteral("P:\\Missing")); }), runtime::err::PathNotFound);
+    EXPECT_EQ(errorOf([&] { dir.setPath(QStringLiteral("Q:\\")); }), runtime::err::DeviceUnavailable);
     EXPECT_EQ(dir.path(), QStringLiteral("P:\\jobs"));
     EXPECT_EQ(changed.count(), 2);
 
@@ -141,9 +134,9 @@ TEST_F(ListControlsTest, FileListMatchesPatternsWithoutCaseInOrderWithoutHidden)
     list.setPattern(QStringLiteral("*.DXF;*.txt;*.dxf"));
     EXPECT_EQ(itemsOf(list), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("plan.dxf")}));
 
-    EXPECT_EQ(errorNumberOf([&] { list.setPath(QStringLiteral("P:\\Nope")); }), runtime::err::PathNotFound);
+    EXPECT_EQ(errorOf([&] { list.setPath(QStringLiteral("P:\\Nope")); }), runtime::err::PathNotFound);
     EXPECT_EQ(list.path(), QStringLiteral("P:\\"));
-    EXPECT_EQ(errorNumberOf([&] { (void)list.item(2); }), 381);
+    EXPECT_EQ(errorOf([&] { (void)list.item(2); }), 381);
 }
 
 TEST_F(ListControlsTest, MultiSelectKeepsSeveralAndRefreshKeepsThem)

@@ -2,25 +2,14 @@
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowAlpha.h"
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QListWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace {
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-}  // namespace
+using testing_env::errorOf;
 
 TEST(WindowAlpha, TickAndClearLeavesTheWindowOpaqueButLayered)
 {
@@ -59,9 +48,9 @@ TEST(WindowAlpha, ControlInsideAWindowGetsAnOpacityEffect)
 TEST(WindowAlpha, BadArgumentsRaiseAsTheOriginalCallWould)
 {
     QWidget window;
-    EXPECT_EQ(errorNumberOf([&] { forms::setWindowAlpha(&window, 256); }), runtime::err::Overflow);
-    EXPECT_EQ(errorNumberOf([&] { forms::setWindowAlpha(&window, -1); }), runtime::err::Overflow);
-    EXPECT_EQ(errorNumberOf([] { forms::setWindowAlpha(nullptr, 10); }), runtime::err::ObjectVariableNotSet);
+    EXPECT_EQ(errorOf([&] { forms::setWindowAlpha(&window, 256); }), runtime::err::Overflow);
+    EXPECT_EQ(errorOf([&] { forms::setWindowAlpha(&window, -1); }), runtime::err::Overflow);
+    EXPECT_EQ(errorOf([] { forms::setWindowAlpha(nullptr, 10); }), runtime::err::ObjectVariableNotSet);
     EXPECT_FALSE(forms::isLayered(&window));
     forms::setWindowAlpha(&window, 0);
     EXPECT_EQ(forms::windowAlpha(&window), 0);

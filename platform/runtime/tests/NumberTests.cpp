@@ -4,30 +4,16 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Hex.h"
 #include "platform/runtime/Round.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
-#include <functional>
 #include <limits>
 
 using namespace runtime;
-
-namespace {
-
-// The number of the runtime error the call raises, 0 when it raises none.
-int32_t errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-}  // namespace
+using testing_env::errorOf;
 
 TEST(Convert, AcceptsBlanksSignPointAndExponent)
 {

@@ -1,25 +1,17 @@
 #include "platform/runtime/Error.h"
 #include "platform/settings/Registry.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using settings::Registry;
+using testing_env::errorOf;
 
 namespace {
 
 const QString ReleaseKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Host\\R1.0");
 const QString DialogKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Vendor\\Host\\R1.0\\Profiles\\Default\\Dialogs\\Select File");
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 TEST(RegistryTest, HiveNamesAreComparedExactly)
 {
@@ -38,13 +30,13 @@ TEST(RegistryTest, AReadHandleQueriesWithoutRegardToCaseButCannotSet)
     const Registry::Key key =
         registry.openKey(Registry::LocalMachine, QStringLiteral("software\\VENDOR\\host\\r1.0"), Registry::KeyRead);
     EXPECT_EQ(registry.queryString(key, QStringLiteral("curver")), QStringLiteral("HOST-1:409"));
-    EXPECT_EQ(errorNumberOf([&] { registry.queryString(key, QStringLiteral("Missing")); }), Registry::ErrorFileNotFound);
-    EXPECT_EQ(errorNumberOf([&] { registry.setString(key, QStringLiteral("CurVer"), QStringLiteral("x")); }),
+    EXPECT_EQ(errorOf([&] { registry.queryString(key, QStringLiteral("Missing")); }), Registry::ErrorFileNotFound);
+    EXPECT_EQ(errorOf([&] { registry.setString(key, QStringLiteral("CurVer"), QStringLiteral("x")); }),
               Registry::ErrorAccessDenied);
     registry.closeKey(key);
 
-    EXPECT_EQ(errorNumberOf([&] { registry.queryString(key, QStringLiteral("CurVer")); }), Registry::ErrorInvalidHandle);
-    EXPECT_EQ(errorNumberOf([&] { registry.closeKey(key); }), Registry::ErrorInvalidHandle);
+    EXPECT_EQ(errorOf([&] { registry.queryString(key, QStringLiteral("CurVer")); }), Registry::ErrorInvalidHandle);
+    EXPECT_EQ(errorOf([&] { registry.closeKey(key); }), Registry::ErrorInvalidHandle);
 }
 
 TEST(RegistryTest, AWriteHandleSetsValuesUnderTheirFirstSpellingButCannotQuery)
@@ -57,7 +49,7 @@ TEST(RegistryTest, AWriteHandleSetsValuesUnderTheirFirstSpellingButCannotQuery)
         Registry::KeyWrite);
     registry.setString(key, QStringLiteral("INITIALDIRECTORY"), QStringLiteral("P:\\Projects\\12\\"));
     registry.setString(key, QString(), QStringLiteral("default value"));
-    EXPECT_EQ(errorNumberOf([&] { registry.queryString(key, QStringLiteral("InitialDirectory")); }),
+    EXPECT_EQ(errorOf([&] { registry.queryString(key, QStringLiteral("InitialDirectory")); }),
               Registry::ErrorAccessDenied);
     registry.closeKey(key);
 
@@ -70,19 +62,19 @@ TEST(RegistryTest, MissingKeysFailToOpenAndNothingIsCreated)
     Registry registry;
     registry.createKey(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vendor"));
 
-    EXPECT_EQ(errorNumberOf([&] {
+    EXPECT_EQ(errorOf([&] {
                   registry.openKey(Registry::CurrentUser, QStringLiteral("Software\\Vendor\\Host"), Registry::KeyWrite);
               }),
               Registry::ErrorFileNotFound);
-    EXPECT_EQ(errorNumberOf([&] { registry.openKey(Registry::Users, QStringLiteral("Software\\Vendor"), Registry::KeyRead); }),
+    EXPECT_EQ(errorOf([&] { registry.openKey(Registry::Users, QStringLiteral("Software\\Vendor"), Registry::KeyRead); }),
               Registry::ErrorFileNotFound);
     EXPECT_FALSE(registry.keyExists(QStringLiteral("HKEY_CURRENT_USER\\Software\\Vendor\\Host")));
 
-    EXPECT_EQ(errorNumberOf([&] { registry.openKey(0, QStringLiteral("Software"), Registry::KeyRead); }),
+    EXPECT_EQ(errorOf([&] { registry.openKey(0, QStringLiteral("Software"), Registry::KeyRead); }),
               Registry::ErrorInvalidHandle);
-    EXPECT_EQ(errorNumberOf([&] { registry.openKey(Registry::CurrentUser, QStringLiteral("Software\\\\Vendor"), Registry::KeyRead); }),
+    EXPECT_EQ(errorOf([&] { registry.openKey(Registry::CurrentUser, QStringLiteral("Software\\\\Vendor"), Registry::KeyRead); }),
               Registry::ErrorBadPathname);
-    EXPECT_EQ(errorNumberOf([&] { registry.createKey(QStringLiteral("HKEY_FOO\\Software")); }), Registry::ErrorBadPathname);
+    EXPECT_EQ(errorOf([&] { registry.createKey(QStringLiteral("HKEY_FOO\\Software")); }), Registry::ErrorBadPathname);
 
     // The root itself is always there.
     registry.closeKey(registry.openKey(Registry::CurrentConfig, QString(), Registry::KeyRead));
@@ -98,7 +90,7 @@ TEST(RegistryTest, ABufferSizeLimitsTheValueLengthIncludingItsTerminator)
     const Registry::Key key = registry.openKey(Registry::LocalMachine, QStringLiteral("SOFTWARE\\Vendor\\Host\\R1.0"),
                                                Registry::KeyRead);
     EXPECT_EQ(registry.queryString(key, QStringLiteral("Fits"), 255).size(), 254);
-    EXPECT_EQ(errorNumberOf([&] { registry.queryString(key, QStringLiteral("TooLong"), 255); }), Registry::ErrorMoreData);
+    EXPECT_EQ(errorOf([&] { registry.queryString(key, QStringLiteral("TooLong"), 255); }), Registry::ErrorMoreData);
     EXPECT_EQ(registry.queryString(key, QStringLiteral("TooLong")).size(), 255);
     EXPECT_EQ(registry.queryString(key, QStringLiteral("Empty"), 255), QString());
     EXPECT_EQ(registry.queryString(key, QStringLiteral("Blanks"), 255), QStringLiteral("  lead"));

@@ -1,25 +1,17 @@
 #include "platform/runtime/Error.h"
 #include "platform/settings/Store.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using settings::Store;
+using testing_env::errorOf;
 
 namespace {
 
 using Pairs = QList<QPair<QString, QString>>;
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 class StoreTest : public ::testing::Test {
 protected:
@@ -144,12 +136,12 @@ TEST_F(StoreTest, RemovingWhatIsNotThereIsError5AndChangesNothing)
     const QByteArray before = file.readAll();
     file.close();
 
-    EXPECT_EQ(errorNumberOf([&] { store.remove(QStringLiteral("Nope")); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { store.remove(QStringLiteral("App"), QStringLiteral("Nope")); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { store.remove(QStringLiteral("App"), QStringLiteral("Settings"), QStringLiteral("Z")); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { store.remove(QStringLiteral("App"), QString(), QStringLiteral("A")); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { store.remove(QString()); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { store.save(QStringLiteral("App"), QString(), QStringLiteral("A"), QStringLiteral("x")); }),
+    EXPECT_EQ(errorOf([&] { store.remove(QStringLiteral("Nope")); }), 5);
+    EXPECT_EQ(errorOf([&] { store.remove(QStringLiteral("App"), QStringLiteral("Nope")); }), 5);
+    EXPECT_EQ(errorOf([&] { store.remove(QStringLiteral("App"), QStringLiteral("Settings"), QStringLiteral("Z")); }), 5);
+    EXPECT_EQ(errorOf([&] { store.remove(QStringLiteral("App"), QString(), QStringLiteral("A")); }), 5);
+    EXPECT_EQ(errorOf([&] { store.remove(QString()); }), 5);
+    EXPECT_EQ(errorOf([&] { store.save(QStringLiteral("App"), QString(), QStringLiteral("A"), QStringLiteral("x")); }),
               5);
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -1,5 +1,6 @@
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -24,12 +25,7 @@ struct FakePrograms {
 
 int errorNumberOf(FakePrograms& programs, const QString& line)
 {
-    try {
-        programs.parse(line);
-    } catch (const runtime::Error& e) {
-        return e.number();
-    }
-    return 0;
+    return testing_env::errorOf([&] { programs.parse(line); });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "platform/shell/RandomSequence.h"
 #include "platform/shell/RecordingShell.h"
 #include "platform/shell/ShortcutFile.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,20 +15,7 @@ using shell::ShellCall;
 using shell::SpecialFolder;
 using shell::WindowStyle;
 using Kind = shell::ShellCall::Kind;
-
-namespace {
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-}  // namespace
+using testing_env::errorOf;
 
 TEST(RecordingShellTest, RecordsEveryCallInOrderWithItsArguments)
 {
@@ -67,10 +55,10 @@ TEST(RecordingShellTest, StartOfMissingProgramRaises53AndIsStillRecorded)
     RecordingShell shell;
     shell.addProgram("C:/TARVO/fly.exe");
     // Scripted programs match regardless of case and separator.
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\tarvo\Fly.exe)", WindowStyle::NormalFocus); }), 0);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\tarvo\Ploven.exe)", WindowStyle::NormalFocus); }), 53);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram("", WindowStyle::NormalFocus); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\tarvo\Fly.exe)", WindowStyle(5)); }), 5);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\tarvo\Fly.exe)", WindowStyle::NormalFocus); }), 0);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\tarvo\Ploven.exe)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorOf([&] { shell.startProgram("", WindowStyle::NormalFocus); }), 5);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\tarvo\Fly.exe)", WindowStyle(5)); }), 5);
     EXPECT_EQ(shell.callsOf(Kind::StartProgram).size(), 4);
     EXPECT_EQ(shell.calls()[1].text, R"(c:\tarvo\Ploven.exe)");
 }
@@ -85,8 +73,8 @@ TEST(RecordingShellTest, ProgramsFoundThroughTheResolverCountAsExisting)
         QString host = path;
         return host.replace(R"(c:\tarvo\)", install.path() + "/", Qt::CaseInsensitive);
     });
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\tarvo\pollent.exe)", WindowStyle::NormalFocus); }), 0);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\tarvo\drossel.exe)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\tarvo\pollent.exe)", WindowStyle::NormalFocus); }), 0);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\tarvo\drossel.exe)", WindowStyle::NormalFocus); }), 53);
 }
 
 TEST(RecordingShellTest, ScriptedFailuresAnswerOrRaiseUntilCleared)
@@ -99,15 +87,15 @@ TEST(RecordingShellTest, ScriptedFailuresAnswerOrRaiseUntilCleared)
     shell.failOn(Kind::SpecialFolder, 1);
     shell.failOn(Kind::SetClipboardText, 521);
 
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 70);
-    EXPECT_EQ(errorNumberOf([&] { shell.explore(R"(c:\)"); }), 76);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 70);
+    EXPECT_EQ(errorOf([&] { shell.explore(R"(c:\)"); }), 76);
     EXPECT_FALSE(shell.openDocument(R"(c:\x.exe)"));
     EXPECT_TRUE(shell.specialFolder(SpecialFolder::Desktop).isEmpty());
-    EXPECT_EQ(errorNumberOf([&] { shell.setClipboardText("a"); }), 521);
+    EXPECT_EQ(errorOf([&] { shell.setClipboardText("a"); }), 521);
     EXPECT_EQ(shell.calls().size(), 5);
 
     shell.clearFailures();
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 0);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 0);
     EXPECT_TRUE(shell.openDocument(R"(c:\x.exe)"));
     EXPECT_FALSE(shell.specialFolder(SpecialFolder::Desktop).isEmpty());
 }

@@ -2,6 +2,7 @@
 #include "platform/shell/RandomSequence.h"
 #include "platform/shell/ShortcutFile.h"
 #include "platform/shell/SystemShell.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,18 +16,9 @@ using shell::Shell;
 using shell::SpecialFolder;
 using shell::SystemShell;
 using shell::WindowStyle;
+using testing_env::errorOf;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Maps "c:\" to a host folder, backslashes to slashes, as the files layer would.
 Shell::PathResolver driveC(const QString& hostFolder)
@@ -84,11 +76,11 @@ TEST(SystemShellTest, StartFailuresRaiseTheirNumbers)
     data.close();
     SystemShell shell(driveC(c.path()), c.filePath("shell"));
 
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\Winnt\system32\calc.exe)", WindowStyle::NormalFocus); }), 53);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\)", WindowStyle::NormalFocus); }), 53);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram("  ", WindowStyle::NormalFocus); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle::NormalFocus); }), 70);
-    EXPECT_EQ(errorNumberOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle(7)); }), 5);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\Winnt\system32\calc.exe)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\)", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorOf([&] { shell.startProgram("  ", WindowStyle::NormalFocus); }), 5);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle::NormalFocus); }), 70);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\notes.txt)", WindowStyle(7)); }), 5);
 }
 
 TEST(SystemShellTest, OpeningAProgramRunsItAndMissingPathsAnswerFalse)
@@ -108,7 +100,7 @@ TEST(SystemShellTest, ExploringAMissingFolderRaises76)
 {
     QTemporaryDir c;
     SystemShell shell(driveC(c.path()), c.filePath("shell"));
-    EXPECT_EQ(errorNumberOf([&] { shell.explore(R"(c:\No Such Job)"); }), 76);
+    EXPECT_EQ(errorOf([&] { shell.explore(R"(c:\No Such Job)"); }), 76);
 }
 
 TEST(SystemShellTest, RecentDocumentLinkAndSpecialFoldersLiveUnderTheRoot)

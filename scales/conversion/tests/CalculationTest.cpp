@@ -1,26 +1,18 @@
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 #include "scales/conversion/Calculation.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
 using conversion::Calculation;
+using testing_env::errorOf;
 
 namespace {
 
 QString calc(const QString& value, const QString& from, const QString& into, const QString& places)
 {
     return Calculation::calculate(value, from, into, places).value_or(QStringLiteral("<not found>"));
-}
-
-int32_t errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
-#include "platform/env/Environment.h"
-#include "platform/forms/Dispatcher.h"
-#include "platform/forms/ScriptedInteraction.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/Error.h"
-#include "platform/runtime/Program.h"
-#include "platform/shell/RecordingShell.h"
+#include "platform/testing/TestEnvironment.h"
 #include "scales/conversion/FrmMain.h"
 
 #include <QApplication>
@@ -34,13 +30,7 @@ QStringList entries(const QListWidget* list)
 
 class ConversionFormTest : public ::testing::Test {
 protected:
-    ConversionFormTest()
-    {
-        ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        dispatcher.run([&] { form.Form_Load(); });
-    }
-
-    ~ConversionFormTest() override { EXPECT_EQ(ui.pending(), 0) << "expected boxes not shown"; }
+    ConversionFormTest() { dispatcher.run([&] { form.Form_Load(); }); }
 
     // What the user does, each through the control's own signal.
     void pickFrom(const QString& unit) { FrmMain::setListText(form.LstFrom, unit); }
@@ -68,15 +58,13 @@ protected:
         EXPECT_TRUE(box.text.endsWith("Description:\t" + description)) << box.text.toStdString();
     }
 
-    runtime::Program program = [] {
-        runtime::Program p;
-        p.title = QStringLiteral("Conversion");
-        return p;
-    }();
-    ScriptedInteraction ui{QStringLiteral("Conversion")};
-    forms::Dispatcher dispatcher{ui};
-    shell::RecordingShell shell;
-    env::Environment env{.program = &program, .shell = &shell, .ui = &ui, .dispatcher = &dispatcher};
+    // First, so that it outlives everything that uses it.
+    testing_env::TestEnvironment t{QStringLiteral("Conversion")};
+    runtime::Program& program = t.program();
+    ScriptedInteraction& ui = t.ui();
+    forms::Dispatcher& dispatcher = t.dispatcher();
+    shell::RecordingShell& shell = t.shell();
+    env::Environment& env = t.env();
     FrmMain form{env};
 };
 

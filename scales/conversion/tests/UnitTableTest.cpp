@@ -1,4 +1,5 @@
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 #include "scales/conversion/Calculation.h"
 #include "scales/conversion/UnitTable.h"
 
@@ -6,6 +7,7 @@
 #include <numbers>
 
 using conversion::UnitTable;
+using testing_env::errorOf;
 
 namespace {
 
@@ -17,16 +19,6 @@ double convert(double value, const char* from, const char* into)
         return 0;
     }
     return UnitTable::convert(value, *factor);
-}
-
-int32_t errorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 }  // namespace

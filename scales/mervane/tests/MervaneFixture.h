@@ -1,23 +1,14 @@
 #pragma once
-// A scale window over a stand-in host of its own: drive C in a temporary
-// folder, one drawing open in model space, and a scripted interaction whose
-// unexpected boxes fail the test.
+// A scale window over the test environment's stand-in host: one drawing open
+// in model space, and a scripted interaction whose unexpected boxes fail the
+// test.
 
-#include "platform/cad/HostRegistry.h"
 #include "platform/cad/standin/Document.h"
-#include "platform/cad/standin/Host.h"
 #include "platform/cad/standin/Viewport.h"
-#include "platform/env/Environment.h"
-#include "platform/files/DriveTable.h"
-#include "platform/files/FileSystem.h"
-#include "platform/forms/Dispatcher.h"
-#include "platform/forms/ScriptedInteraction.h"
 #include "platform/forms/Timer.h"
-#include "platform/runtime/Program.h"
+#include "platform/testing/TestEnvironment.h"
 #include "scales/mervane/FrmMain.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -26,23 +17,7 @@ namespace mervane::test {
 
 class MervaneTest : public ::testing::Test {
 protected:
-    MervaneTest() : files(driveC(temp)), host(standin::Host::create(files))
-    {
-        program.title = QStringLiteral("Mervane");
-        ui.setFailureHandler([](const QString& m) { ADD_FAILURE() << m.toStdString(); });
-        hosts.registerRunning(cad::HostClassName, host);
-        document = host->addDocument();
-    }
-
-    ~MervaneTest() override { EXPECT_EQ(ui.pending(), 0) << "expected boxes were not shown"; }
-
-    static files::DriveTable driveC(const QTemporaryDir& dir)
-    {
-        QDir(dir.path()).mkdir(QStringLiteral("c"));
-        files::DriveTable table;
-        table.map(QStringLiteral("C"), dir.path() + QStringLiteral("/c"));
-        return table;
-    }
+    MervaneTest() : host(t.startHost()) { document = host->addDocument(); }
 
     // A floating viewport on the layout's sheet.
     std::shared_ptr<standin::Viewport> addViewport(double x)
@@ -82,15 +57,16 @@ protected:
             << ui.last().text.toStdString();
     }
 
-    QTemporaryDir temp;
-    files::FileSystem files;
+    // First, so that it outlives everything that uses it.
+    testing_env::TestEnvironment t{QStringLiteral("Mervane")};
+    files::FileSystem& files = t.files();
     std::shared_ptr<standin::Host> host;
     std::shared_ptr<standin::Document> document;
-    cad::HostRegistry hosts;
-    runtime::Program program;
-    forms::ScriptedInteraction ui{QStringLiteral("Mervane")};
-    forms::Dispatcher dispatcher{ui};
-    env::Environment env{.program = &program, .ui = &ui, .dispatcher = &dispatcher, .hosts = &hosts};
+    cad::HostRegistry& hosts = t.hosts();
+    runtime::Program& program = t.program();
+    forms::ScriptedInteraction& ui = t.ui();
+    forms::Dispatcher& dispatcher = t.dispatcher();
+    env::Environment& env = t.env();
     std::unique_ptr<FrmMain> form;
 };
 

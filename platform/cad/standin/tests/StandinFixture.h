@@ -10,6 +10,7 @@
 #include "platform/cad/standin/ScriptedUser.h"
 #include "platform/files/FileSystem.h"
 #include "platform/runtime/Error.h"
+#include "platform/testing/ErrorOf.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,17 +19,7 @@
 
 namespace standin::test {
 
-// The error number a call raises; 0 when it raises none.
-template <typename Call>
-int32_t errorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const runtime::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testing_env::errorOf;
 
 inline cad::Point pt(double x, double y, double z = 0.0) { return cad::Point{x, y, z}; }
 
