@@ -51,6 +51,6 @@ function(suite_tests name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} suite_testmain GTest::gtest)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TIMEOUT 300)
 endfunction()
