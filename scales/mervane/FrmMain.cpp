@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace mervane {
 
 namespace {
@@ -77,7 +79,12 @@ void FrmMain::createControls()
     const std::array<int, ScaleTables::FamilyCount> widthsOfOptions = {1215, 1215, 1215, 975};
     for (int index = 0; index < ScaleTables::FamilyCount; ++index) {
         Option1[index] = new QRadioButton(captions[index], FrameOptions);
-        forms::placeTwips(Option1[index], lefts[index], 360, widthsOfOptions[index], 255);
+        // The captions were laid out for a narrower font than the desktop's:
+        // a button may grow into the room before the next one, never past it.
+        const int room = (index + 1 < ScaleTables::FamilyCount ? lefts[index + 1] : 5775) - lefts[index] - 60;
+        const int wanted = forms::pixelsToTwips(Option1[index]->sizeHint().width());
+        forms::placeTwips(Option1[index], lefts[index], 360,
+                          std::max(widthsOfOptions[index], std::min(wanted, room)), 255);
     }
 
     ChkTransparent = new QCheckBox(QStringLiteral("Transparent"), this);

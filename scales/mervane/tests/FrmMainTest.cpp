@@ -101,10 +101,24 @@ TEST_F(Window, ControlsSitAtTheirTwips)
     EXPECT_EQ(f.LVscales->geometry(), forms::twipsRect(120, 120, 7455, 3255));
     EXPECT_EQ(f.FrameOptions->geometry(), forms::twipsRect(180, 3480, 5775, 735));
     EXPECT_EQ(f.FrameOptions->title(), QStringLiteral("Scale Type:"));
-    EXPECT_EQ(f.Option1[0]->geometry(), forms::twipsRect(240, 360, 1215, 255));
-    EXPECT_EQ(f.Option1[1]->geometry(), forms::twipsRect(2040, 360, 1215, 255));
-    EXPECT_EQ(f.Option1[2]->geometry(), forms::twipsRect(3480, 360, 1215, 255));
-    EXPECT_EQ(f.Option1[3]->geometry(), forms::twipsRect(4560, 360, 975, 255));
+    // The option buttons keep their place and at least their width; one may
+    // grow to show its whole caption, but never onto the next.
+    const std::array<QRect, 4> options = {forms::twipsRect(240, 360, 1215, 255),
+                                          forms::twipsRect(2040, 360, 1215, 255),
+                                          forms::twipsRect(3480, 360, 1215, 255),
+                                          forms::twipsRect(4560, 360, 975, 255)};
+    for (int i = 0; i < 4; ++i) {
+        const QRect shown = f.Option1[i]->geometry();
+        EXPECT_EQ(shown.topLeft(), options[i].topLeft()) << i;
+        EXPECT_EQ(shown.height(), options[i].height()) << i;
+        EXPECT_GE(shown.width(), options[i].width()) << i;
+        if (shown.width() == options[i].width())
+            continue;
+        if (i + 1 < 4)
+            EXPECT_LT(shown.right(), options[i + 1].left()) << i;
+        else
+            EXPECT_LE(shown.right(), f.FrameOptions->width()) << i;
+    }
     EXPECT_EQ(f.Option1[3]->text(), QStringLiteral("Metric"));
     EXPECT_EQ(f.Option1[0]->parentWidget(), f.FrameOptions);
     EXPECT_EQ(f.ChkTransparent->geometry(), forms::twipsRect(6240, 3720, 1215, 375));
