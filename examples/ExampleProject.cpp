@@ -1,5 +1,6 @@
 #include "examples/ExampleProject.h"
 
+#include "platform/cad/Layout.h"
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Host.h"
 #include "platform/files/FileSystem.h"
@@ -145,6 +146,9 @@ void ExampleProject::writeSheet(standin::Document& document, const Sheet& sheet)
                                                        1.0, 1.0, 0.0, false);
     }
     insertTitleBlock(document, sheet);
+    // Sheets come with a pen table, as a practice's sheets would, so the
+    // plotter can plot them straight away.
+    document.activeLayout()->setStyleSheet(QStringLiteral("monochrome.ctb"));
     if (sheet.file == QLatin1String("A102.dwg") || sheet.file == QLatin1String("A103.dwg")) {
         // A "DRAFT" stamp on the sheet, for trying "Delete Block".
         auto stamp = document.blocks()->add(pt(0, 0), DraftStampName);
