@@ -81,8 +81,9 @@ PickFilesForm::PickFilesForm(env::Environment& env, PickFilesVariant variant, Pi
     buildMenus();
     layOut();
     bind();
-    // Closing by the window's close box unloads as Exit does.
-    setUnloadHandler([this](bool&) { loaded_ = false; });
+    // Shown from anywhere, not only from inside a handler: the load enters
+    // through the dispatcher itself.
+    setLoadHandler([this] { dispatcher().run([this] { Form_Load(); }); });
 }
 
 void PickFilesForm::buildMenus()
@@ -142,10 +143,8 @@ void PickFilesForm::bind()
 void PickFilesForm::showEvent(QShowEvent* event)
 {
     forms::Form::showEvent(event);
-    if (loaded_ || event->spontaneous())
-        return;
-    loaded_ = true;
-    dispatcher().run([this] { Form_Load(); });
+    if (!event->spontaneous())
+        load();
 }
 
 void PickFilesForm::Form_Load()
@@ -239,12 +238,12 @@ void PickFilesForm::Accept_Click()
         return;
     }
     handOverSelected();
-    unload();
+    close();
 }
 
 void PickFilesForm::MnuAddToList_Click() { handOverSelected(); }
 
-void PickFilesForm::Exit2_Click() { unload(); }
+void PickFilesForm::Exit2_Click() { close(); }
 
 void PickFilesForm::handOverSelected()
 {
@@ -292,12 +291,6 @@ void PickFilesForm::popUp(QMenu* menu, const QPoint& globalPos)
         return;
     if (QAction* chosen = env_.ui->popupMenu(menu, globalPos))
         chosen->trigger();
-}
-
-void PickFilesForm::unload()
-{
-    close();
-    loaded_ = false;
 }
 
 }  // namespace suite

@@ -77,13 +77,11 @@ private:
     // moves when the folder is not there.
     void goToFolder(const QString& folder);
     void popUp(QMenu* menu, const QPoint& globalPos);
-    void unload();
 
     env::Environment& env_;
     PickFilesVariant variant_;
     PickFilesOwner& owner_;
     QString homeFolder_;  // where the lists started on their own
-    bool loaded_ = false;
 };
 
 }  // namespace suite

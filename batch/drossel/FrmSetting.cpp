@@ -167,7 +167,7 @@ void FrmSetting::resetControls()
 void FrmSetting::Form_Load()
 {
     resetControls();
-    loaded_ = false;
+    loadSucceeded_ = false;
     try {
         const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
         const QString name = settings().get(DrosselSettings::captionKey(paperKey_));
@@ -191,7 +191,7 @@ void FrmSetting::Form_Load()
         for (const QString& item : PlotTables::rotationItems())
             ComboText::add(CmbRotation, item);
         selectPlotArea();
-        loaded_ = true;
+        loadSucceeded_ = true;
         if (settings().isTrue(DrosselSettings::OnTop, DrosselSettings::True)) {
             try {
                 forms::setTopMost(this, forms::TopMostShowNoActivate);
@@ -203,7 +203,7 @@ void FrmSetting::Form_Load()
     }
     // A window that did not load fully shows empty or default values; saving
     // them would overwrite the stored ones.
-    CmdSaveSettings->setEnabled(loaded_);
+    CmdSaveSettings->setEnabled(loadSucceeded_);
 }
 
 void FrmSetting::fillPaperLists()
@@ -322,7 +322,7 @@ std::optional<cad::Point> FrmSetting::pickPoint(const std::optional<cad::Point>&
 
 void FrmSetting::CmdSaveSettings_Click()
 {
-    if (!loaded_ || !copiesValid())
+    if (!loadSucceeded_ || !copiesValid())
         return;
     try {
         saveSettings();

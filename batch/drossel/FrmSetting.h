@@ -41,7 +41,7 @@ public:
     // The paper key the window was loaded for.
     const QString& paperKey() const { return paperKey_; }
     // False when the last load failed; the window then cannot save.
-    bool loaded() const { return loaded_; }
+    bool loadSucceeded() const { return loadSucceeded_; }
 
     // Handlers, entered through the dispatcher.
     void Form_Load();
@@ -94,7 +94,7 @@ private:
     MuduleAplot& module_;
     FrmAplot& main_;
     QString paperKey_;
-    bool loaded_ = false;
+    bool loadSucceeded_ = false;
 };
 
 }  // namespace drossel

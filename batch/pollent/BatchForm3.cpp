@@ -94,8 +94,9 @@ BatchForm3::BatchForm3(Session& session, suite::ReportError& report, Owner owner
     Apply->setObjectName(QStringLiteral("Apply"));
     layOut();
     bind();
-    // Closing by the close box unloads the form and drops the edits.
-    setUnloadHandler([this](bool&) { loaded_ = false; });
+    // A close by the close box unloads the form, so the next show fills it
+    // afresh from the option set: the edits are dropped.
+    setLoadHandler([this] { Form_Load(); });
 }
 
 void BatchForm3::layOut()
@@ -195,19 +196,9 @@ QList<QPair<bool OptionSet::*, QCheckBox*>> BatchForm3::flagBoxes() const
 
 void BatchForm3::showModeless()
 {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    show();
+    showLoaded();
     raise();
     activateWindow();
-}
-
-void BatchForm3::unload()
-{
-    close();
-    loaded_ = false;
 }
 
 void BatchForm3::Form_Load()
@@ -270,7 +261,7 @@ void BatchForm3::Apply_Click()
         step([this] { take(); });
         step([this] { checked(); });
         step([this] { owner_.batchlist(); });
-        unload();
+        close();
     });
 }
 

@@ -56,9 +56,9 @@ public:
     QPushButton* const CmdSettings;
     QPushButton* const Apply;
 
-    // Loads the form from the option set unless it is loaded, then shows it.
+    // Loads the form from the option set unless it is loaded, then shows it
+    // in front.
     void showModeless();
-    bool isLoaded() const { return loaded_; }
 
     void Form_Load();
     void Apply_Click();
@@ -83,12 +83,10 @@ private:
     void take();
     void layOut();
     void bind();
-    void unload();
 
     Session& session_;
     suite::ReportError& report_;
     Owner owner_;
-    bool loaded_ = false;
 };
 
 }  // namespace pollent

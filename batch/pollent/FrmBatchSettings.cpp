@@ -42,7 +42,7 @@ FrmBatchSettings::FrmBatchSettings(Session& session, suite::ReportError& report)
     connect(CmdSaveTag, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::CmdSaveTag_Click));
     connect(SaveString, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::SaveString_Click));
     connect(CmdApply, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::CmdApply_Click));
-    setUnloadHandler([this](bool&) { loaded_ = false; });
+    setLoadHandler([this] { Form_Load(); });
 }
 
 void FrmBatchSettings::layOut()
@@ -73,11 +73,7 @@ void FrmBatchSettings::layOut()
 
 void FrmBatchSettings::showModeless()
 {
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    show();
+    showLoaded();
     raise();
     activateWindow();
 }
@@ -121,10 +117,6 @@ void FrmBatchSettings::SaveString_Click()
     });
 }
 
-void FrmBatchSettings::CmdApply_Click()
-{
-    close();
-    loaded_ = false;
-}
+void FrmBatchSettings::CmdApply_Click() { close(); }
 
 }  // namespace pollent

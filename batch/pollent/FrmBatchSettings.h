@@ -29,7 +29,7 @@ public:
     QPushButton* const CmdApply;
 
     // Loads the form (reading the settings afresh) unless it is loaded, then
-    // shows it.
+    // shows it in front.
     void showModeless();
 
     void Form_Load();
@@ -43,7 +43,6 @@ private:
 
     Session& session_;
     suite::ReportError& report_;
-    bool loaded_ = false;
 };
 
 }  // namespace pollent

@@ -29,6 +29,7 @@ FrmCancel::FrmCancel(Session& session, QWidget& mainWindow)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layOut();
     connect(cmdCancel, &QPushButton::clicked, this, dispatcher().wrap(this, &FrmCancel::cmdCancel_Click));
+    setLoadHandler([this] { Form_Load(); });
     setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
@@ -42,15 +43,6 @@ void FrmCancel::layOut()
     layout->addLayout(buttons);
     cmdCancel->setMinimumWidth(100);
     setTwipsSize(9000, 4800);
-}
-
-void FrmCancel::showModeless()
-{
-    if (!loaded_) {
-        loaded_ = true;
-        Form_Load();
-    }
-    show();
 }
 
 void FrmCancel::addLine(const QString& line)

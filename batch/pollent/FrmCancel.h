@@ -3,6 +3,7 @@
 // works and "Exit" once the finished log is shown. The button asks the run to
 // stop at the next drawing and returns the user to the main window; closing
 // the window puts the host's single-document setting back and ends the program.
+// It is shown with showLoaded(); once loaded it never takes the focus when shown.
 
 #include "platform/forms/Form.h"
 
@@ -25,8 +26,6 @@ public:
     QListWidget* const LstLog;
     QPushButton* const cmdCancel;
 
-    // Loads the window the first time, then shows it without taking the focus.
-    void showModeless();
     // A line at the end of the log.
     void addLine(const QString& line);
     QStringList lines() const;
@@ -40,7 +39,6 @@ private:
 
     Session& session_;
     QWidget& mainWindow_;
-    bool loaded_ = false;
 };
 
 }  // namespace pollent

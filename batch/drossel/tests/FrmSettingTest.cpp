@@ -146,7 +146,7 @@ TEST_F(FrmSettingTest, AFailedLoadIsReportedAndCannotBlankTheStoredSettings)
     ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("  Location: Load"));
     press(0, Qt::RightButton);
     EXPECT_EQ(ui.last().style, forms::msgbox::Critical);
-    EXPECT_FALSE(settingsWindow().loaded());
+    EXPECT_FALSE(settingsWindow().loadSucceeded());
     EXPECT_FALSE(settingsWindow().CmdSaveSettings->isEnabled());
 
     settingsWindow().CmdSaveSettings_Click();

@@ -77,3 +77,83 @@ TEST_F(FormTest, GuardWorksOnAMainWindow)
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
 }
+
+TEST_F(FormTest, LoadsOnceAcrossHideAndShow)
+{
+    forms::Form form(dispatcher);
+    int loads = 0;
+    form.setLoadHandler([&] {
+        ++loads;
+        // Showing from inside the load must not load again.
+        form.showLoaded();
+    });
+    EXPECT_FALSE(form.isLoaded());
+    form.showLoaded();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isLoaded());
+    form.hide();
+    EXPECT_TRUE(form.isLoaded());
+    form.showLoaded();
+    form.showLoaded();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(loads, 1);
+}
+
+TEST_F(FormTest, LoadsAgainOnTheFirstShowAfterAnUnload)
+{
+    forms::Form form(dispatcher);
+    int loads = 0;
+    form.setLoadHandler([&] { ++loads; });
+    form.showLoaded();
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_EQ(loads, 1);
+    form.showLoaded();
+    EXPECT_TRUE(form.isLoaded());
+    EXPECT_EQ(loads, 2);
+    // A hidden form that is closed unloads too.
+    form.hide();
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isLoaded());
+}
+
+TEST_F(FormTest, CancelledUnloadKeepsTheFormLoaded)
+{
+    forms::Form form(dispatcher);
+    int loads = 0;
+    form.setLoadHandler([&] { ++loads; });
+    bool refuse = true;
+    form.setUnloadHandler([&](bool& cancel) { cancel = refuse; });
+    form.showLoaded();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isLoaded());
+    form.hide();
+    form.showLoaded();
+    EXPECT_EQ(loads, 1);
+    refuse = false;
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isLoaded());
+}
+
+TEST_F(FormTest, EndHidesTheFormButLeavesItLoaded)
+{
+    forms::Form form(dispatcher);
+    form.showLoaded();
+    dispatcher.endProgram();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.isLoaded());
+}
+
+TEST_F(FormTest, WhatTheLoadThrowsReachesTheShowingHandler)
+{
+    forms::Form form(dispatcher);
+    form.setLoadHandler([] { throw runtime::ProgramEnd{}; });
+    bool shownAfterLoad = false;
+    dispatcher.run([&] {
+        form.showLoaded();
+        shownAfterLoad = true;
+    });
+    EXPECT_TRUE(dispatcher.ended());
+    EXPECT_FALSE(shownAfterLoad);
+    EXPECT_FALSE(form.isVisible());
+}
