@@ -109,19 +109,30 @@ void Batch::DeleteBlock()
     });
 }
 
+struct Batch::Placement {
+    cad::Point at;
+    double scale = 0.0;
+    std::shared_ptr<cad::Block> space;
+};
+
+Batch::Placement Batch::placement(suite::StepRunner& step) const
+{
+    Placement p;
+    step([&] { p.at = insertionPoint(); });
+    step([&] { p.scale = scale(); });
+    step([&] { p.space = targetSpace(); });
+    return p;
+}
+
 void Batch::InsertBlocks()
 {
     suite::runProcedure(report_.at(QStringLiteral("InsertBlocks")), [this](suite::StepRunner& step) {
-        cad::Point at;
-        double s = 0.0;
-        std::shared_ptr<cad::Block> space;
-        step([&] { at = insertionPoint(); });
-        step([&] { s = scale(); });
-        step([&] { space = targetSpace(); });
-        if (!space)
+        const Placement p = placement(step);
+        if (!p.space)
             return;
+        const double s = p.scale;
         const QString path = session_.options.InsertPath;
-        step([&] { space->insertBlock(at, path, s, s, s, 0.0); });
+        step([&] { p.space->insertBlock(p.at, path, s, s, s, 0.0); });
         log_(QStringLiteral("Insert Block") + blanks(3) + path + blanks(4) + Successful);
     });
 }
@@ -129,17 +140,13 @@ void Batch::InsertBlocks()
 void Batch::InsertXrefs()
 {
     suite::runProcedure(report_.at(QStringLiteral("InsertXrefs")), [this](suite::StepRunner& step) {
-        cad::Point at;
-        double s = 0.0;
-        std::shared_ptr<cad::Block> space;
-        step([&] { at = insertionPoint(); });
-        step([&] { s = scale(); });
-        step([&] { space = targetSpace(); });
-        if (!space)
+        const Placement p = placement(step);
+        if (!p.space)
             return;
+        const double s = p.scale;
         const QString path = session_.options.InsertPath;
         std::shared_ptr<cad::Entity> reference;
-        step([&] { reference = space->attachExternalReference(path, xrefName(path), at, s, s, s, 0.0, true); });
+        step([&] { reference = p.space->attachExternalReference(path, xrefName(path), p.at, s, s, s, 0.0, true); });
         step([&] { need(reference).setPath(path); });
         log_(QStringLiteral("Insert Xref") + blanks(3) + path + blanks(4) + Successful);
     });

@@ -38,6 +38,11 @@ public:
     static QString xrefName(const QString& path);
 
 private:
+    struct Placement;
+
+    // The insertion point, scale and target space of an insert, each as a
+    // step of the calling routine.
+    Placement placement(suite::StepRunner& step) const;
     cad::Point insertionPoint() const;
     double scale() const;
     // Model space, else paper space, by the two space flags; null for neither.

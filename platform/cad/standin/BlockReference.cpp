@@ -113,18 +113,25 @@ void BlockReference::write(RecordWriter& writer) const
         attribute->write(writer);
 }
 
-std::shared_ptr<BlockReference> BlockReference::read(RecordReader& reader, int& attributeCount)
+BlockReference::Body BlockReference::readBody(RecordReader& reader, int& attributeCount)
 {
-    const QString block = reader.text();
-    const cad::Point at = reader.point();
-    const double xScale = reader.number();
-    const double yScale = reader.number();
-    const double zScale = reader.number();
-    const double rotation = reader.number();
+    Body body;
+    body.blockName = reader.text();
+    body.at = reader.point();
+    body.xScale = reader.number();
+    body.yScale = reader.number();
+    body.zScale = reader.number();
+    body.rotation = reader.number();
     attributeCount = reader.integer();
     if (attributeCount < 0)
         reader.fail(QStringLiteral("negative attribute count"));
-    return std::make_shared<BlockReference>(block, at, xScale, yScale, zScale, rotation);
+    return body;
+}
+
+std::shared_ptr<BlockReference> BlockReference::read(RecordReader& reader, int& attributeCount)
+{
+    const Body b = readBody(reader, attributeCount);
+    return std::make_shared<BlockReference>(b.blockName, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
 }
 
 }  // namespace standin

@@ -40,7 +40,18 @@ public:
 protected:
     BlockReference(int type, const QString& className, const QString& blockName, const cad::Point& at,
                    double xScale, double yScale, double zScale, double rotation);
+    // The fields a block reference's record starts with, after the head.
+    struct Body {
+        QString blockName;
+        cad::Point at;
+        double xScale = 0.0;
+        double yScale = 0.0;
+        double zScale = 0.0;
+        double rotation = 0.0;
+    };
+
     void writeBody(RecordWriter& writer, const QString& keyword) const;
+    static Body readBody(RecordReader& reader, int& attributeCount);
     // Copies the attributes of `from` as new, unplaced attributes.
     void copyAttributesFrom(const BlockReference& from);
     QString detail() const override { return blockName_; }

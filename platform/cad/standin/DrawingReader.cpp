@@ -15,6 +15,7 @@
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/SystemVariables.h"
 #include "platform/cad/standin/Text.h"
+#include "platform/cad/standin/TextEntity.h"
 #include "platform/cad/standin/Viewport.h"
 #include "platform/runtime/Error.h"
 
@@ -26,8 +27,7 @@ namespace {
 
 QString textStyleOf(const EntityBase& entity)
 {
-    if (const auto* text = dynamic_cast<const Text*>(&entity)) return text->rawStyle();
-    if (const auto* text = dynamic_cast<const MText*>(&entity)) return text->rawStyle();
+    if (const auto* text = dynamic_cast<const TextEntity*>(&entity)) return text->rawStyle();
     if (const auto* definition = dynamic_cast<const AttributeDefinition*>(&entity)) return definition->rawStyle();
     if (const auto* attribute = dynamic_cast<const AttributeReference*>(&entity)) return attribute->rawStyle();
     return QString();

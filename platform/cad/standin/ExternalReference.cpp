@@ -47,17 +47,9 @@ void ExternalReference::write(RecordWriter& writer) const
 
 std::shared_ptr<ExternalReference> ExternalReference::read(RecordReader& reader, int& attributeCount)
 {
-    const QString block = reader.text();
-    const cad::Point at = reader.point();
-    const double xScale = reader.number();
-    const double yScale = reader.number();
-    const double zScale = reader.number();
-    const double rotation = reader.number();
-    attributeCount = reader.integer();
-    if (attributeCount < 0)
-        reader.fail(QStringLiteral("negative attribute count"));
+    const Body b = readBody(reader, attributeCount);
     const QString path = reader.text();
-    return std::make_shared<ExternalReference>(block, path, at, xScale, yScale, zScale, rotation);
+    return std::make_shared<ExternalReference>(b.blockName, path, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
 }
 
 }  // namespace standin

@@ -1,6 +1,5 @@
 #include "platform/cad/standin/MText.h"
 
-#include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
@@ -10,46 +9,15 @@ namespace standin {
 
 const QString MText::Keyword = QStringLiteral("MTEXT");
 
+namespace {
+
+constexpr double DefaultHeight = 0.2;
+
+}  // namespace
+
 MText::MText(const cad::Point& at, double width, const QString& text)
-    : EntityBase(cad::entityType::MText, QStringLiteral("AcDbMText")), text_(text), insertion_(at), width_(width)
+    : TextEntity(cad::entityType::MText, QStringLiteral("AcDbMText"), text, at, DefaultHeight), width_(width)
 {
-}
-
-QString MText::textString() const
-{
-    enter(member("TextString"));
-    return text_;
-}
-
-void MText::setTextString(const QString& text)
-{
-    change(member("TextString"), handle() + QLatin1Char(' ') + text);
-    text_ = text;
-}
-
-double MText::height() const
-{
-    enter(member("Height"));
-    return height_;
-}
-
-void MText::setHeight(double height)
-{
-    change(member("Height"), handle() + QLatin1Char(' ') + JournalText::number(height));
-    Validate::positive(height, QStringLiteral("the text height"));
-    height_ = height;
-}
-
-QString MText::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
-
-void MText::setStyleName(const QString& style)
-{
-    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
-    style_ = Validate::textStyle(*drawing, style);
 }
 
 int MText::attachmentPoint() const
@@ -65,28 +33,10 @@ void MText::setAttachmentPoint(int attachment)
     attachment_ = attachment;
 }
 
-cad::Point MText::insertionPoint() const
-{
-    enter(member("InsertionPoint"));
-    return insertion_;
-}
-
 void MText::setInsertionPoint(const cad::Point& point)
 {
     change(member("InsertionPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
     insertion_ = point;
-}
-
-void MText::collectReferences(SymbolReferences& references) const
-{
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::TextStyle, style_);
-}
-
-void MText::renameReferences(const SymbolRenames& renames)
-{
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::TextStyle, style_);
 }
 
 void MText::write(RecordWriter& writer) const

@@ -1,7 +1,6 @@
 #include "platform/cad/standin/Text.h"
 
 #include "platform/cad/CadErrors.h"
-#include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
@@ -21,47 +20,8 @@ cad::Point shifted(const cad::Point& p, const cad::Point& from, const cad::Point
 }  // namespace
 
 Text::Text(const QString& text, const cad::Point& at, double height)
-    : EntityBase(cad::entityType::Text, QStringLiteral("AcDbText")), text_(text), insertion_(at),
-      alignmentPoint_(at), height_(height)
+    : TextEntity(cad::entityType::Text, QStringLiteral("AcDbText"), text, at, height), alignmentPoint_(at)
 {
-}
-
-QString Text::textString() const
-{
-    enter(member("TextString"));
-    return text_;
-}
-
-void Text::setTextString(const QString& text)
-{
-    change(member("TextString"), handle() + QLatin1Char(' ') + text);
-    text_ = text;
-}
-
-double Text::height() const
-{
-    enter(member("Height"));
-    return height_;
-}
-
-void Text::setHeight(double height)
-{
-    change(member("Height"), handle() + QLatin1Char(' ') + JournalText::number(height));
-    Validate::positive(height, QStringLiteral("the text height"));
-    height_ = height;
-}
-
-QString Text::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
-
-void Text::setStyleName(const QString& style)
-{
-    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
-    // Assumption: a text takes only a text style the drawing has.
-    style_ = Validate::textStyle(*drawing, style);
 }
 
 int Text::alignment() const
@@ -94,29 +54,11 @@ void Text::setTextAlignmentPoint(const cad::Point& point)
     alignmentPoint_ = point;
 }
 
-cad::Point Text::insertionPoint() const
-{
-    enter(member("InsertionPoint"));
-    return insertion_;
-}
-
 void Text::setInsertionPoint(const cad::Point& point)
 {
     change(member("InsertionPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
     alignmentPoint_ = shifted(alignmentPoint_, insertion_, point);
     insertion_ = point;
-}
-
-void Text::collectReferences(SymbolReferences& references) const
-{
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::TextStyle, style_);
-}
-
-void Text::renameReferences(const SymbolRenames& renames)
-{
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::TextStyle, style_);
 }
 
 void Text::write(RecordWriter& writer) const
