@@ -111,10 +111,10 @@ bool RecordingShell::showHelp(const QString& helpFile)
     return !fails(ShellCall::Kind::ShowHelp);
 }
 
-QString RecordingShell::specialFolder(SpecialFolder folder)
+QString RecordingShell::knownFolder(KnownFolder folder)
 {
-    record(ShellCall::Kind::SpecialFolder, {}, qint64(folder));
-    return fails(ShellCall::Kind::SpecialFolder) ? QString() : folders_.path(folder);
+    record(ShellCall::Kind::KnownFolder, {}, qint64(folder));
+    return fails(ShellCall::Kind::KnownFolder) ? QString() : folders_.path(folder);
 }
 
 void RecordingShell::addRecentDocument(const QString& path)
@@ -130,7 +130,7 @@ void RecordingShell::addRecentDocument(const QString& path)
             return;
         target = QFileInfo(host).absoluteFilePath();
     }
-    ShortcutFile::writeRecentLink(folders_.path(SpecialFolder::Recent), path, target);
+    ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path, target);
 }
 
 void RecordingShell::clearClipboard()

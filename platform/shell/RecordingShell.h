@@ -45,7 +45,7 @@ public:
     bool openDocument(const QString& path) override;
     void explore(const QString& folder) override;
     bool showHelp(const QString& helpFile) override;
-    QString specialFolder(SpecialFolder folder) override;
+    QString knownFolder(KnownFolder folder) override;
     void addRecentDocument(const QString& path) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;

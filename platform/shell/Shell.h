@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/shell/SpecialFolder.h"
+#include "platform/shell/KnownFolder.h"
 #include "platform/shell/WindowStyle.h"
 
 #include <QString>
@@ -40,7 +40,7 @@ public:
     virtual bool showHelp(const QString& helpFile) = 0;
 
     // The special folder's host path, made on first use; "" when there is none.
-    virtual QString specialFolder(SpecialFolder folder) = 0;
+    virtual QString knownFolder(KnownFolder folder) = 0;
 
     // Records a document as recently used: a link to it, named after its file
     // name with ".lnk" appended, appears in the Recent folder, replacing an older

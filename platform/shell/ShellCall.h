@@ -13,7 +13,7 @@ struct ShellCall {
         OpenDocument,       // text: path
         Explore,            // text: folder
         ShowHelp,           // text: help file
-        SpecialFolder,      // number: the folder's number
+        KnownFolder,      // number: the folder's number
         AddRecentDocument,  // text: path
         ClearClipboard,
         SetClipboardText,   // text: the text

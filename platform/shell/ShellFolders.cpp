@@ -7,13 +7,13 @@ namespace shell {
 
 namespace {
 
-QString relativePath(SpecialFolder folder)
+QString relativePath(KnownFolder folder)
 {
     switch (folder) {
-    case SpecialFolder::Desktop: return QStringLiteral("Desktop");
-    case SpecialFolder::Recent: return QStringLiteral("Recent");
-    case SpecialFolder::StartMenu: return QStringLiteral("Start Menu");
-    case SpecialFolder::Programs: return QStringLiteral("Start Menu/Programs");
+    case KnownFolder::Desktop: return QStringLiteral("Desktop");
+    case KnownFolder::Recent: return QStringLiteral("Recent");
+    case KnownFolder::StartMenu: return QStringLiteral("Start Menu");
+    case KnownFolder::Programs: return QStringLiteral("Start Menu/Programs");
     }
     return {};
 }
@@ -28,7 +28,7 @@ QString ShellFolders::defaultRoot()
            + QStringLiteral("/tarvo/shell");
 }
 
-QString ShellFolders::path(SpecialFolder folder) const
+QString ShellFolders::path(KnownFolder folder) const
 {
     const QString relative = relativePath(folder);
     if (relative.isEmpty())
@@ -38,7 +38,7 @@ QString ShellFolders::path(SpecialFolder folder) const
         return {};
     // New groups under the start menu are made beside its programs group, and
     // take that folder as their template, so it must exist with the start menu.
-    if (folder == SpecialFolder::StartMenu && !QDir().mkpath(QDir(full).filePath(QStringLiteral("Programs"))))
+    if (folder == KnownFolder::StartMenu && !QDir().mkpath(QDir(full).filePath(QStringLiteral("Programs"))))
         return {};
     return QDir::cleanPath(full);
 }

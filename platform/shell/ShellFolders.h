@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/shell/SpecialFolder.h"
+#include "platform/shell/KnownFolder.h"
 
 #include <QString>
 
@@ -22,7 +22,7 @@ public:
 
     // The folder's host path, made if missing; "" when it cannot be made, as the
     // shell answers for a folder it does not have.
-    QString path(SpecialFolder folder) const;
+    QString path(KnownFolder folder) const;
 
 private:
     QString root_;

@@ -123,14 +123,14 @@ void SystemShell::explore(const QString& folder)
 // desktop associates with it.
 bool SystemShell::showHelp(const QString& helpFile) { return openDocument(helpFile); }
 
-QString SystemShell::specialFolder(SpecialFolder folder) { return folders_.path(folder); }
+QString SystemShell::knownFolder(KnownFolder folder) { return folders_.path(folder); }
 
 void SystemShell::addRecentDocument(const QString& path)
 {
     const QString host = resolveQuietly(path);
     if (host.isEmpty() || !QFileInfo::exists(host))
         return;
-    ShortcutFile::writeRecentLink(folders_.path(SpecialFolder::Recent), path,
+    ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path,
                                   QFileInfo(host).absoluteFilePath());
 }
 

@@ -12,7 +12,7 @@
 
 using shell::RecordingShell;
 using shell::ShellCall;
-using shell::SpecialFolder;
+using shell::KnownFolder;
 using shell::WindowStyle;
 using Kind = shell::ShellCall::Kind;
 using testing_env::errorOf;
@@ -29,7 +29,7 @@ TEST(RecordingShellTest, RecordsEveryCallInOrderWithItsArguments)
     shell.explore("");
     shell.openDocument(R"(c:\tarvo\TARVOHELP.HLP)");
     shell.showHelp(R"(c:\tarvo\TARVOHELP.HLP)");
-    shell.specialFolder(SpecialFolder::Recent);
+    shell.knownFolder(KnownFolder::Recent);
     shell.clearClipboard();
     shell.setClipboardText("36");
     shell.sleepMs(1000);
@@ -41,7 +41,7 @@ TEST(RecordingShellTest, RecordsEveryCallInOrderWithItsArguments)
         {Kind::Explore, "", 0},
         {Kind::OpenDocument, R"(c:\tarvo\TARVOHELP.HLP)", 0},
         {Kind::ShowHelp, R"(c:\tarvo\TARVOHELP.HLP)", 0},
-        {Kind::SpecialFolder, "", 8},
+        {Kind::KnownFolder, "", 8},
         {Kind::ClearClipboard, "", 0},
         {Kind::SetClipboardText, "36", 0},
         {Kind::Sleep, "", 1000},
@@ -84,20 +84,20 @@ TEST(RecordingShellTest, ScriptedFailuresAnswerOrRaiseUntilCleared)
     shell.failOn(Kind::StartProgram, 70);
     shell.failOn(Kind::Explore, 76);
     shell.failOn(Kind::OpenDocument, 1);
-    shell.failOn(Kind::SpecialFolder, 1);
+    shell.failOn(Kind::KnownFolder, 1);
     shell.failOn(Kind::SetClipboardText, 521);
 
     EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 70);
     EXPECT_EQ(errorOf([&] { shell.explore(R"(c:\)"); }), 76);
     EXPECT_FALSE(shell.openDocument(R"(c:\x.exe)"));
-    EXPECT_TRUE(shell.specialFolder(SpecialFolder::Desktop).isEmpty());
+    EXPECT_TRUE(shell.knownFolder(KnownFolder::Desktop).isEmpty());
     EXPECT_EQ(errorOf([&] { shell.setClipboardText("a"); }), 521);
     EXPECT_EQ(shell.calls().size(), 5);
 
     shell.clearFailures();
     EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\x.exe)", WindowStyle::NormalFocus); }), 0);
     EXPECT_TRUE(shell.openDocument(R"(c:\x.exe)"));
-    EXPECT_FALSE(shell.specialFolder(SpecialFolder::Desktop).isEmpty());
+    EXPECT_FALSE(shell.knownFolder(KnownFolder::Desktop).isEmpty());
 }
 
 TEST(RecordingShellTest, QueuedRndValuesComeFirstThenTheUntouchedSequence)
@@ -135,10 +135,10 @@ TEST(RecordingShellTest, RecentDocumentLeavesALinkThatCanBeCopiedToTheDesktop)
     shell.addProgram(R"(c:\tarvo\Tarvo.exe)");
 
     shell.addRecentDocument(R"(c:\tarvo\Tarvo.exe)");
-    const QString recentLink = QDir(shell.specialFolder(SpecialFolder::Recent)).filePath("Tarvo.exe.lnk");
+    const QString recentLink = QDir(shell.knownFolder(KnownFolder::Recent)).filePath("Tarvo.exe.lnk");
     EXPECT_EQ(shell::ShortcutFile::readTarget(recentLink), R"(c:\tarvo\Tarvo.exe)");
 
-    const QString desktopLink = QDir(shell.specialFolder(SpecialFolder::Desktop)).filePath("Tarvo.exe.lnk");
+    const QString desktopLink = QDir(shell.knownFolder(KnownFolder::Desktop)).filePath("Tarvo.exe.lnk");
     ASSERT_TRUE(QFile::copy(recentLink, desktopLink));
     EXPECT_EQ(shell::ShortcutFile::readTarget(desktopLink), R"(c:\tarvo\Tarvo.exe)");
 

@@ -9,7 +9,7 @@
 
 using shell::ShellFolders;
 using shell::ShortcutFile;
-using shell::SpecialFolder;
+using shell::KnownFolder;
 
 TEST(ShellFoldersTest, FoldersAreMadeUnderTheRootOnFirstUse)
 {
@@ -17,15 +17,15 @@ TEST(ShellFoldersTest, FoldersAreMadeUnderTheRootOnFirstUse)
     ShellFolders folders(root.path());
     EXPECT_FALSE(QFileInfo::exists(root.filePath("Desktop")));
 
-    EXPECT_EQ(folders.path(SpecialFolder::Desktop), root.filePath("Desktop"));
-    EXPECT_EQ(folders.path(SpecialFolder::Recent), root.filePath("Recent"));
+    EXPECT_EQ(folders.path(KnownFolder::Desktop), root.filePath("Desktop"));
+    EXPECT_EQ(folders.path(KnownFolder::Recent), root.filePath("Recent"));
     EXPECT_TRUE(QFileInfo(root.filePath("Desktop")).isDir());
     EXPECT_TRUE(QFileInfo(root.filePath("Recent")).isDir());
 
     // The start menu comes with its programs group, which new groups copy.
-    EXPECT_EQ(folders.path(SpecialFolder::StartMenu), root.filePath("Start Menu"));
+    EXPECT_EQ(folders.path(KnownFolder::StartMenu), root.filePath("Start Menu"));
     EXPECT_TRUE(QFileInfo(root.filePath("Start Menu/Programs")).isDir());
-    EXPECT_EQ(folders.path(SpecialFolder::Programs), root.filePath("Start Menu/Programs"));
+    EXPECT_EQ(folders.path(KnownFolder::Programs), root.filePath("Start Menu/Programs"));
 }
 
 TEST(ShellFoldersTest, FolderThatCannotBeMadeIsEmpty)
@@ -34,7 +34,7 @@ TEST(ShellFoldersTest, FolderThatCannotBeMadeIsEmpty)
     QFile blocker(root.filePath("Desktop"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_TRUE(ShellFolders(root.path()).path(SpecialFolder::Desktop).isEmpty());
+    EXPECT_TRUE(ShellFolders(root.path()).path(KnownFolder::Desktop).isEmpty());
 }
 
 TEST(ShellFoldersTest, DefaultRootFollowsXdgDataHome)

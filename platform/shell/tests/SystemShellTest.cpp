@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using shell::Shell;
-using shell::SpecialFolder;
+using shell::KnownFolder;
 using shell::SystemShell;
 using shell::WindowStyle;
 using testing_env::errorOf;
@@ -103,13 +103,13 @@ TEST(SystemShellTest, ExploringAMissingFolderRaises76)
     EXPECT_EQ(errorOf([&] { shell.explore(R"(c:\No Such Job)"); }), 76);
 }
 
-TEST(SystemShellTest, RecentDocumentLinkAndSpecialFoldersLiveUnderTheRoot)
+TEST(SystemShellTest, RecentDocumentLinkAndKnownFoldersLiveUnderTheRoot)
 {
     QTemporaryDir c;
     writeArgumentEcho(c.filePath("Tarvo.exe"));
     SystemShell shell(driveC(c.path()), c.filePath("shell"));
 
-    EXPECT_EQ(shell.specialFolder(SpecialFolder::Desktop), c.filePath("shell/Desktop"));
+    EXPECT_EQ(shell.knownFolder(KnownFolder::Desktop), c.filePath("shell/Desktop"));
     shell.addRecentDocument(R"(c:\Tarvo.exe)");
     shell.addRecentDocument(R"(c:\Gone.exe)");
     EXPECT_EQ(shell::ShortcutFile::readTarget(c.filePath("shell/Recent/Tarvo.exe.lnk")), c.filePath("Tarvo.exe"));

@@ -6,7 +6,7 @@
 
 namespace shell {
 
-enum class SpecialFolder : int {
+enum class KnownFolder : int {
     Desktop = 0,
     Programs = 2,  // the programs group inside the start menu
     Recent = 8,
@@ -14,13 +14,13 @@ enum class SpecialFolder : int {
 };
 
 // Nothing for a number the shell stand-in does not keep.
-inline std::optional<SpecialFolder> specialFolderFromNumber(int number)
+inline std::optional<KnownFolder> knownFolderFromNumber(int number)
 {
     switch (number) {
-    case 0: return SpecialFolder::Desktop;
-    case 2: return SpecialFolder::Programs;
-    case 8: return SpecialFolder::Recent;
-    case 11: return SpecialFolder::StartMenu;
+    case 0: return KnownFolder::Desktop;
+    case 2: return KnownFolder::Programs;
+    case 8: return KnownFolder::Recent;
+    case 11: return KnownFolder::StartMenu;
     default: return std::nullopt;
     }
 }
