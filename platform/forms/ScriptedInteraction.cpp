@@ -160,39 +160,31 @@ QString ScriptedInteraction::showInputBox(const QString& prompt, const QString& 
     return take(Kind::InputBox, prompt, expected) ? expected.text : QString();
 }
 
-QString ScriptedInteraction::openFileDialog(const FileDialogRequest& request)
+QString ScriptedInteraction::answerDialog(Kind kind, const QString& title, const FileDialogRequest& request)
 {
     Record record;
-    record.kind = Kind::OpenFile;
-    record.title = request.title;
+    record.kind = kind;
+    record.title = title;
     record.request = request;
     records_.append(record);
 
     Expectation expected{};
-    return take(Kind::OpenFile, request.title, expected) ? expected.text : QString();
+    return take(kind, title, expected) ? expected.text : QString();
+}
+
+QString ScriptedInteraction::openFileDialog(const FileDialogRequest& request)
+{
+    return answerDialog(Kind::OpenFile, request.title, request);
 }
 
 QString ScriptedInteraction::saveFileDialog(const FileDialogRequest& request)
 {
-    Record record;
-    record.kind = Kind::SaveFile;
-    record.title = request.title;
-    record.request = request;
-    records_.append(record);
-
-    Expectation expected{};
-    return take(Kind::SaveFile, request.title, expected) ? expected.text : QString();
+    return answerDialog(Kind::SaveFile, request.title, request);
 }
 
 QString ScriptedInteraction::browseForFolder(const QString& title)
 {
-    Record record;
-    record.kind = Kind::Folder;
-    record.title = title;
-    records_.append(record);
-
-    Expectation expected{};
-    return take(Kind::Folder, title, expected) ? expected.text : QString();
+    return answerDialog(Kind::Folder, title, {});
 }
 
 QAction* ScriptedInteraction::popupMenu(QMenu* menu, const QPoint&)

@@ -81,6 +81,8 @@ private:
     // The next expectation when it is of this kind (taken off the queue); a
     // failure and nothing otherwise.
     bool take(Kind kind, const QString& shown, Expectation& out);
+    // Records a file or folder dialog and answers it from the script.
+    QString answerDialog(Kind kind, const QString& title, const FileDialogRequest& request);
     void fail(const QString& message);
     void expect(Kind kind, int answer, const QString& text);
 
