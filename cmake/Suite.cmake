@@ -54,3 +54,20 @@ function(suite_tests name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TIMEOUT 300)
 endfunction()
+
+# suite_fuzz(<name> SOURCES <files...> DEPS <targets...>)
+# A libFuzzer target, built only in the fuzz build (SUITE_FUZZ=ON with clang,
+# see scripts/fuzz.sh). The whole tree is then compiled with coverage
+# instrumentation and the sanitizers, so the libraries the target links are
+# searched as deeply as its own source.
+function(suite_fuzz name)
+  if(NOT SUITE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_TARGETS ${name})
+endfunction()
