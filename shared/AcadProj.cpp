@@ -1,5 +1,6 @@
 #include "shared/AcadProj.h"
 
+#include "platform/runtime/EndProgram.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/HostRegistry.h"
 #include "platform/env/Environment.h"
@@ -105,7 +106,7 @@ bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& 
             env.ui->msgBox(variant.secondMessage, variant.style);
         switch (variant.then) {
         case Then::End:
-            throw runtime::ProgramEnd{};
+            runtime::endProgram();
         case Then::Unload:
             if (hooks.unload)
                 hooks.unload();

@@ -83,7 +83,6 @@ PickFilesForm::PickFilesForm(env::Environment& env, PickFilesVariant variant, Pi
     bind();
     // Shown from anywhere, not only from inside a handler: the load enters
     // through the dispatcher itself.
-    setLoadHandler([this] { dispatcher().run([this] { Form_Load(); }); });
 }
 
 void PickFilesForm::buildMenus()

@@ -44,7 +44,7 @@ public:
     QAction* MnuAddToList = nullptr;
 
     // Handlers; the controls reach them through the dispatcher.
-    void Form_Load();
+    void Form_Load() override;
     void Drive1_Change();
     void Dir1_Change();
     void Dir1_MouseDown(const QPoint& globalPos);

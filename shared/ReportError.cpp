@@ -1,5 +1,6 @@
 #include "shared/ReportError.h"
 
+#include "platform/runtime/EndProgram.h"
 #include "platform/cad/HostRegistry.h"
 #include "platform/cad/Application.h"
 #include "platform/env/Environment.h"
@@ -76,7 +77,7 @@ Resume ReportError::report(const QString& location, const runtime::Error& error)
     default:
         // Abort. Files are read and written whole inside one call, so none is
         // held open here that would need closing first.
-        throw runtime::ProgramEnd{};
+        runtime::endProgram();
     }
 }
 
@@ -86,11 +87,11 @@ Resume ReportError::hostNotRunning(const runtime::Error& error)
                     forms::msgbox::Critical,
                     QStringLiteral("Error# ") + QString::number(error.number()));
     if (!variant_.startHostInto)
-        throw runtime::ProgramEnd{};
+        runtime::endProgram();
 
     if (env_.ui->msgBox(QStringLiteral("Open AutoCAD To Continue"), forms::msgbox::YesNo)
         != forms::msgbox::Yes)
-        throw runtime::ProgramEnd{};
+        runtime::endProgram();
 
     // Every error of the start is passed over: the references keep what they
     // held before the failing fetch.

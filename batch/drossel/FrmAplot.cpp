@@ -159,7 +159,6 @@ void FrmAplot::bindEvents()
     // An item picked from the list; typed text is only read at the next plot.
     connect(Scaleit, &QComboBox::activated, this, d.wrap(this, &FrmAplot::Scaleit_Click));
     Timer1->setHandler([this] { Timer1_Timer(); });
-    setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
 DrosselSettings& FrmAplot::settings() const { return module_.settings(); }
@@ -439,7 +438,7 @@ void FrmAplot::runBatch(QStringList& skipped)
                            show();
                    }};
     hide();
-    frmCancel_->load();
+    frmCancel_->show();
     // The list may change while the batch lets events through; the batch
     // plots what was listed when it started.
     const QStringList paths = drawings();

@@ -50,7 +50,7 @@ public:
     void showAtStart();
 
     // Handlers, entered through the dispatcher.
-    void Form_Load();
+    void Form_Load() override;
     void CmdPrinter_MouseDown(int index, Qt::MouseButton button);
     void CmdMore_Click();
     void cmdPickFiles_Click();
@@ -124,7 +124,7 @@ private:
     void createControls();
     void bindEvents();
     void setHeightTwips(int height);
-    void Form_Unload(bool& cancel);
+    void Form_Unload(bool& cancel) override;
     void loadFromHost(cad::Document& document);
     void showSettings();
     // The plot area: the drawing's extents, or the picked window as the

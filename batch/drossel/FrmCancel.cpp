@@ -26,10 +26,8 @@ FrmCancel::FrmCancel(MuduleAplot& module, QWidget* parent)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     forms::placeTwips(cmdCancel, 600, 240, 2055, 495);
     connect(cmdCancel, &QPushButton::clicked, this, dispatcher().wrap(this, &FrmCancel::cmdCancel_Click));
-    setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
-void FrmCancel::load() { dispatcher().run([this] { Form_Load(); }); }
 
 void FrmCancel::Form_Load() { forms::setTopMost(this, forms::TopMostShowNoActivate); }
 

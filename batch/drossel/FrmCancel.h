@@ -15,17 +15,15 @@ class FrmCancel : public forms::Form {
 public:
     explicit FrmCancel(MuduleAplot& module, QWidget* parent = nullptr);
 
-    // Shows the window; its load makes it float above the others.
-    void load();
-
-    // Handlers, entered through the dispatcher.
-    void Form_Load();
+    // Handlers, entered through the dispatcher. The load makes the window
+    // float above the others, shown without taking the focus.
+    void Form_Load() override;
     void cmdCancel_Click();
 
     QPushButton* cmdCancel;
 
 private:
-    void Form_Unload(bool& cancel);
+    void Form_Unload(bool& cancel) override;
 
     MuduleAplot& module_;
 };

@@ -139,7 +139,8 @@ void FrmSetting::showFor(const QString& paperKey)
     // Open for another button, or closed: a fresh load for this one, as a
     // closed window writes nothing.
     paperKey_ = paperKey;
-    Form_Load();
+    if (isLoaded())
+        Form_Load();
     show();
 }
 

@@ -44,7 +44,7 @@ public:
     bool loadSucceeded() const { return loadSucceeded_; }
 
     // Handlers, entered through the dispatcher.
-    void Form_Load();
+    void Form_Load() override;
     void PloterName_Click();
     void OptExtents_Click();
     void OptWindow_Click();

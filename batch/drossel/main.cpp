@@ -9,7 +9,6 @@ int main(int argc, char** argv)
     drossel::MuduleAplot module(system.env());
     drossel::FrmAplot form(module);
     return system.run([&] {
-        form.Form_Load();
         form.showAtStart();
     });
 }

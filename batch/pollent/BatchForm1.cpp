@@ -8,6 +8,7 @@
 #include "batch/pollent/MouseUpWatcher.h"
 #include "batch/pollent/OperationList.h"
 #include "batch/pollent/SingleDocumentMode.h"
+#include "platform/runtime/EndProgram.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
@@ -166,7 +167,6 @@ void BatchForm1::bind()
                        [this](Qt::MouseButton b, const QPoint& p) { ListView1_MouseUp(b, p); });
     new MouseUpWatcher(ListView2->viewport(), d,
                        [this](Qt::MouseButton b, const QPoint& p) { ListView2_MouseUp(b, p); });
-    setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
 void BatchForm1::Form_Load()
@@ -217,13 +217,13 @@ void BatchForm1::setInitialOptions()
 void BatchForm1::Form_Unload(bool&)
 {
     SingleDocumentMode::putBackAtEnd(session_);
-    throw runtime::ProgramEnd{};
+    runtime::endProgram();
 }
 
 void BatchForm1::MnuExit_Click()
 {
     SingleDocumentMode::putBackAtEnd(session_);
-    throw runtime::ProgramEnd{};
+    runtime::endProgram();
 }
 
 void BatchForm1::Batchlist1sub()

@@ -75,8 +75,8 @@ public:
     QStringList drawingList() const;
     bool isRunning() const { return running_; }
 
-    void Form_Load();
-    void Form_Unload(bool& cancel);
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
     void Batchlist1sub() override;
     // batch.batchlist: the operation list from the option set.
     void batchlist();

@@ -96,7 +96,6 @@ BatchForm3::BatchForm3(Session& session, suite::ReportError& report, Owner owner
     bind();
     // A close by the close box unloads the form, so the next show fills it
     // afresh from the option set: the edits are dropped.
-    setLoadHandler([this] { Form_Load(); });
 }
 
 void BatchForm3::layOut()
@@ -196,7 +195,7 @@ QList<QPair<bool OptionSet::*, QCheckBox*>> BatchForm3::flagBoxes() const
 
 void BatchForm3::showModeless()
 {
-    showLoaded();
+    show();
     raise();
     activateWindow();
 }

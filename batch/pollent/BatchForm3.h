@@ -60,7 +60,7 @@ public:
     // in front.
     void showModeless();
 
-    void Form_Load();
+    void Form_Load() override;
     void Apply_Click();
     // Sets every flag from its box.
     void checked();

@@ -98,7 +98,7 @@ void BatchRun::runSteps(suite::StepRunner& step)
     noteListedFiles();
 
     mainWindow_.hide();
-    runWindow_.showLoaded();
+    runWindow_.show();
     Batch batch(session_, report_, [this](const QString& line) { log(line); });
     for (int i = 0; i < drawings_.size(); ++i) {
         if (!processDrawing(step, i, batch))
@@ -305,7 +305,7 @@ void BatchRun::finish(suite::StepRunner& step)
     const int answer = session_.env.ui->msgBox(QStringLiteral("View Pollent Log"), forms::msgbox::YesNo,
                                                QStringLiteral("Done with drawings"));
     if (answer == forms::msgbox::Yes) {
-        runWindow_.showLoaded();
+        runWindow_.show();
         runWindow_.cmdCancel->setText(FrmCancel::ExitCaption);
         return;
     }

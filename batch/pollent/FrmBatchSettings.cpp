@@ -42,7 +42,6 @@ FrmBatchSettings::FrmBatchSettings(Session& session, suite::ReportError& report)
     connect(CmdSaveTag, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::CmdSaveTag_Click));
     connect(SaveString, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::SaveString_Click));
     connect(CmdApply, &QPushButton::clicked, this, d.wrap(this, &FrmBatchSettings::CmdApply_Click));
-    setLoadHandler([this] { Form_Load(); });
 }
 
 void FrmBatchSettings::layOut()
@@ -73,7 +72,7 @@ void FrmBatchSettings::layOut()
 
 void FrmBatchSettings::showModeless()
 {
-    showLoaded();
+    show();
     raise();
     activateWindow();
 }

@@ -32,7 +32,7 @@ public:
     // shows it in front.
     void showModeless();
 
-    void Form_Load();
+    void Form_Load() override;
     void CmdSaveTag_Click();
     void SaveString_Click();
     void CmdApply_Click();

@@ -5,6 +5,7 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/TopMost.h"
+#include "platform/runtime/EndProgram.h"
 #include "platform/runtime/Error.h"
 
 #include <QListWidget>
@@ -29,8 +30,6 @@ FrmCancel::FrmCancel(Session& session, QWidget& mainWindow)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layOut();
     connect(cmdCancel, &QPushButton::clicked, this, dispatcher().wrap(this, &FrmCancel::cmdCancel_Click));
-    setLoadHandler([this] { Form_Load(); });
-    setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
 void FrmCancel::layOut()
@@ -81,7 +80,7 @@ void FrmCancel::cmdCancel_Click()
 void FrmCancel::Form_Unload(bool&)
 {
     SingleDocumentMode::putBackAtEnd(session_);
-    throw runtime::ProgramEnd{};
+    runtime::endProgram();
 }
 
 }  // namespace pollent

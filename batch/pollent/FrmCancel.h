@@ -3,7 +3,7 @@
 // works and "Exit" once the finished log is shown. The button asks the run to
 // stop at the next drawing and returns the user to the main window; closing
 // the window puts the host's single-document setting back and ends the program.
-// It is shown with showLoaded(); once loaded it never takes the focus when shown.
+// It is shown with show(); once loaded it never takes the focus when shown.
 
 #include "platform/forms/Form.h"
 
@@ -30,9 +30,9 @@ public:
     void addLine(const QString& line);
     QStringList lines() const;
 
-    void Form_Load();
+    void Form_Load() override;
     void cmdCancel_Click();
-    void Form_Unload(bool& cancel);
+    void Form_Unload(bool& cancel) override;
 
 private:
     void layOut();

@@ -8,7 +8,6 @@ int main(int argc, char** argv)
     env::SystemEnvironment system(argc, argv, QStringLiteral("POLLEN~1"));
     pollent::BatchForm1 form(system.env());
     return system.run([&] {
-        form.Form_Load();
         form.show();
     });
 }

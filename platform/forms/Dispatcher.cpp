@@ -1,5 +1,6 @@
 #include "platform/forms/Dispatcher.h"
 
+#include "platform/forms/Form.h"
 #include "platform/forms/Interaction.h"
 #include "platform/runtime/Error.h"
 
@@ -60,6 +61,25 @@ void Dispatcher::addWindow(QWidget* window)
 {
     if (window && !windows_.contains(window))
         windows_.append(window);
+}
+
+void Dispatcher::addForm(Form* form)
+{
+    addWindow(form);
+    if (!forms_.contains(form))
+        forms_.append(form);
+}
+
+void Dispatcher::removeForm(Form* form) { forms_.removeAll(form); }
+
+void Dispatcher::formUnloaded()
+{
+    if (!endsWithLastForm_ || ended_)
+        return;
+    for (const Form* form : std::as_const(forms_))
+        if (form->isLoaded())
+            return;
+    endProgram();
 }
 
 void Dispatcher::endProgram(int exitCode)

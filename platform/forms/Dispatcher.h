@@ -23,6 +23,7 @@ namespace runtime { class Error; }
 
 namespace forms {
 
+class Form;
 class Interaction;
 
 class Dispatcher {
@@ -65,6 +66,14 @@ public:
     // Top-level windows the program owns; they are hidden at the end.
     void addWindow(QWidget* window);
 
+    // The program's forms (a form adds itself). With endsWithLastForm set,
+    // the unload of the last loaded form ends the program, as it does in a
+    // program that has no Exit routine of its own.
+    void addForm(Form* form);
+    void removeForm(Form* form);
+    void formUnloaded();
+    void setEndsWithLastForm(bool on) { endsWithLastForm_ = on; }
+
     // The end as a handler's ProgramEnd brings it about, for code that is not
     // inside a handler (main, a test, the last form closing).
     void endProgram(int exitCode = 0);
@@ -82,6 +91,8 @@ private:
 
     Interaction& interaction_;
     QList<QPointer<QWidget>> windows_;
+    QList<Form*> forms_;
+    bool endsWithLastForm_ = false;
     int depth_ = 0;
     bool ended_ = false;
     int exitCode_ = 0;

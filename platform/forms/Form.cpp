@@ -2,49 +2,64 @@
 
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Twips.h"
-#include "platform/forms/UnloadGuard.h"
 
 #include <QCloseEvent>
 
 namespace forms {
 
-Form::Form(Dispatcher& dispatcher, QWidget* parent)
-    : QWidget(parent, Qt::Window), dispatcher_(dispatcher), unloadGuard_(new UnloadGuard(this, dispatcher))
+Form::Form(Dispatcher& dispatcher, QWidget* parent) : QWidget(parent, Qt::Window), dispatcher_(dispatcher)
 {
-    dispatcher_.addWindow(this);
+    dispatcher_.addForm(this);
 }
+
+Form::~Form() { dispatcher_.removeForm(this); }
 
 void Form::setTwipsSize(int width, int height) { resize(twipsToPixels(width), twipsToPixels(height)); }
-
-void Form::setUnloadHandler(std::function<void(bool& cancel)> handler)
-{
-    unloadGuard_->setHandler(std::move(handler));
-}
-
-void Form::setLoadHandler(std::function<void()> handler) { loadHandler_ = std::move(handler); }
-
-void Form::showLoaded()
-{
-    load();
-    show();
-}
 
 void Form::load()
 {
     if (loaded_)
         return;
     loaded_ = true;
-    if (loadHandler_)
-        loadHandler_();
+    Form_Load();
+}
+
+bool Form::unload() { return close(); }
+
+void Form::setVisible(bool visible)
+{
+    if (visible)
+        load();
+    QWidget::setVisible(visible);
 }
 
 void Form::closeEvent(QCloseEvent* event)
 {
-    // A close the unload handler refused never gets here: the guard swallows
-    // the event first.
-    QWidget::closeEvent(event);
-    if (event->isAccepted())
-        loaded_ = false;
+    // Once the program has ended a form closes without asking.
+    bool cancel = false;
+    dispatcher_.run([&] { Form_Unload(cancel); });
+    // A handler that ended the program has its form closed whatever it set.
+    if (cancel && !dispatcher_.ended()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    loaded_ = false;
+    dispatcher_.formUnloaded();
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (loaded_)
+        dispatcher_.run([this] { Form_Resize(); });
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && loaded_)
+        dispatcher_.run([this] { Form_Resize(); });
 }
 
 }  // namespace forms

@@ -47,7 +47,6 @@ FrmMain::FrmMain(env::Environment& env, QWidget* parent) : forms::Form(*env.disp
     createControls();
     bindEvents();
     // Closing the window ends the program; nothing is saved.
-    setUnloadHandler([](bool&) { runtime::endProgram(); });
 }
 
 void FrmMain::createControls()
@@ -103,6 +102,8 @@ void FrmMain::bindEvents()
     connect(CmdCalculate, &QPushButton::clicked, this, d.wrap(this, &FrmMain::CmdCalculate_Click));
     connect(CmdSend, &QPushButton::clicked, this, d.wrap(this, &FrmMain::CmdSend_Click));
 }
+
+void FrmMain::Form_Unload(bool&) { runtime::endProgram(); }
 
 void FrmMain::Form_Load()
 {

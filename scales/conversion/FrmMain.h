@@ -25,7 +25,9 @@ public:
     env::Environment& env() const { return env_; }
 
     // Handlers, entered through the dispatcher.
-    void Form_Load();
+    void Form_Load() override;
+    // Closing the window ends the program.
+    void Form_Unload(bool& cancel) override;
     void LstFrom_Click();
     void CmdCalculate_Click();
     void CmdSend_Click();

@@ -7,7 +7,6 @@ int main(int argc, char** argv)
     env::SystemEnvironment system(argc, argv, QStringLiteral("Conversion"));
     conversion::FrmMain form(system.env());
     return system.run([&] {
-        form.Form_Load();
         form.show();
     });
 }

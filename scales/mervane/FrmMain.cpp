@@ -116,7 +116,6 @@ void FrmMain::bindEvents()
     connect(CmdGetscale, &QPushButton::clicked, this, d.wrap(this, &FrmMain::CmdGetscale_Click));
     connect(CmdNext, &QPushButton::clicked, this, d.wrap(this, &FrmMain::CmdNext_Click));
     connect(ChkTransparent, &QCheckBox::clicked, this, d.wrap(this, &FrmMain::ChkTransparent_Click));
-    setUnloadHandler([this](bool& cancel) { Form_Unload(cancel); });
 }
 
 void FrmMain::Form_Load()

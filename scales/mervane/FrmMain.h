@@ -31,7 +31,7 @@ public:
     const suite::AcadConnection& connection() const { return conn_; }
 
     // Handlers, entered through the dispatcher.
-    void Form_Load();
+    void Form_Load() override;
     void Timer1_Timer();
     void Option1_Click(int index);
     void LVscales_Click();
@@ -76,7 +76,7 @@ private:
     void createControls();
     void bindEvents();
     void fill(ScaleFamily family);
-    void Form_Unload(bool& cancel);
+    void Form_Unload(bool& cancel) override;
     // Unloads the form and ends the program.
     void unloadAndEnd();
     void reportAppError(const QString& location, const runtime::Error& error);

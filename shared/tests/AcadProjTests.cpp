@@ -2,6 +2,7 @@
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Timer.h"
+#include "platform/runtime/EndProgram.h"
 #include "platform/runtime/Error.h"
 #include "shared/AcadConnection.h"
 #include "shared/AcadProj.h"
@@ -211,10 +212,10 @@ public:
     {
         Timer1->setInterval(100);
         Timer1->setHandler([this] { AcadProj(); });
-        setUnloadHandler([](bool&) { throw runtime::ProgramEnd{}; });
     }
 
-    void Form_Load() { AcadProj(); }
+    void Form_Load() override { AcadProj(); }
+    void Form_Unload(bool&) override { runtime::endProgram(); }
     const AcadConnection& connection() const { return conn_; }
 
     forms::Timer* Timer1;
@@ -255,7 +256,7 @@ TEST_P(TimerToolTest, FollowsTheActiveDrawingAndReactsWhenTheHostIsGone)
     const auto second = host->addDocument();
     TimerTool tool(env, QLatin1String(GetParam()));
     tool.show();
-    dispatcher.run([&] { tool.Form_Load(); });
+    dispatcher.run([&] { tool.load(); });
     EXPECT_EQ(tool.connection().document, second);
 
     first->activate();

@@ -74,7 +74,7 @@ protected:
         form.reset();
         module = std::make_unique<MuduleAplot>(env);
         form = std::make_unique<FrmAplot>(*module);
-        dispatcher.run([&] { form->Form_Load(); });
+        dispatcher.run([&] { form->load(); });
         form->Timer1->setEnabled(false);
         form->show();
         return *form;

@@ -60,7 +60,6 @@ protected:
     {
         form = std::make_unique<BatchForm1>(t.env());
         t.dispatcher().run([this] {
-            form->Form_Load();
             form->show();
         });
         return *form;

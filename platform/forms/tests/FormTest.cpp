@@ -1,13 +1,26 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ScriptedInteraction.h"
-#include "platform/forms/UnloadGuard.h"
-#include "platform/runtime/Error.h"
+#include "platform/runtime/EndProgram.h"
 
-#include <QMainWindow>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
+
+// A form whose handlers a test sets.
+class TestForm : public forms::Form {
+public:
+    using forms::Form::Form;
+    std::function<void()> onLoad;
+    std::function<void(bool&)> onUnload;
+    std::function<void()> onResize;
+
+protected:
+    void Form_Load() override { if (onLoad) onLoad(); }
+    void Form_Unload(bool& cancel) override { if (onUnload) onUnload(cancel); }
+    void Form_Resize() override { if (onResize) onResize(); }
+};
 
 class FormTest : public ::testing::Test {
 protected:
@@ -24,7 +37,7 @@ protected:
 
 TEST_F(FormTest, UnloadHandlerMayRefuseTheClose)
 {
-    forms::Form form(dispatcher);
+    TestForm form(dispatcher);
     form.setCaption(QStringLiteral("Install..."));
     form.setTwipsSize(5550, 1890);
     EXPECT_EQ(form.caption(), QStringLiteral("Install..."));
@@ -32,10 +45,10 @@ TEST_F(FormTest, UnloadHandlerMayRefuseTheClose)
 
     bool refuse = true;
     int unloads = 0;
-    form.setUnloadHandler([&](bool& cancel) {
+    form.onUnload = [&](bool& cancel) {
         ++unloads;
         cancel = refuse;
-    });
+    };
     form.show();
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
@@ -47,11 +60,11 @@ TEST_F(FormTest, UnloadHandlerMayRefuseTheClose)
 
 TEST_F(FormTest, ErrorInTheUnloadHandlerIsReportedAndTheFormCloses)
 {
-    forms::Form form(dispatcher);
-    form.setUnloadHandler([](bool& cancel) {
+    TestForm form(dispatcher);
+    form.onUnload = [](bool& cancel) {
         cancel = true;
         runtime::raise(runtime::err::PermissionDenied);
-    });
+    };
     form.show();
     ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("Permission denied"));
     EXPECT_TRUE(form.close());
@@ -60,55 +73,88 @@ TEST_F(FormTest, ErrorInTheUnloadHandlerIsReportedAndTheFormCloses)
 
 TEST_F(FormTest, EndHidesTheFormWithoutRunningItsUnloadHandler)
 {
-    forms::Form form(dispatcher);
+    TestForm form(dispatcher);
     int unloads = 0;
-    form.setUnloadHandler([&](bool&) { ++unloads; });
+    form.onUnload = [&](bool&) { ++unloads; };
     form.show();
-    dispatcher.run([] { throw runtime::ProgramEnd{}; });
+    dispatcher.run([] { runtime::endProgram(); });
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(unloads, 0);
 }
 
-TEST_F(FormTest, GuardWorksOnAMainWindow)
+TEST_F(FormTest, AShowThroughTheWidgetBaseLoadsToo)
 {
-    QMainWindow window;
-    new forms::UnloadGuard(&window, dispatcher, [](bool& cancel) { cancel = true; });
-    window.show();
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
+    TestForm form(dispatcher);
+    int loads = 0;
+    form.onLoad = [&] { ++loads; };
+    static_cast<QWidget&>(form).show();
+    EXPECT_TRUE(form.isLoaded());
+    form.load();
+    EXPECT_EQ(loads, 1);
+}
+
+TEST_F(FormTest, TheLastLoadedFormEndsTheProgramWhereTheProgramAsksForIt)
+{
+    TestForm main(dispatcher);
+    TestForm settings(dispatcher);
+    TestForm neverShown(dispatcher);
+    main.show();
+    settings.show();
+    EXPECT_TRUE(main.unload());
+    EXPECT_FALSE(dispatcher.ended()) << "without the setting no unload ends the program";
+
+    main.show();
+    dispatcher.setEndsWithLastForm(true);
+    EXPECT_TRUE(settings.unload());
+    EXPECT_FALSE(dispatcher.ended());
+    main.hide();  // hidden is still loaded
+    EXPECT_FALSE(dispatcher.ended());
+    EXPECT_TRUE(main.unload());
+    EXPECT_TRUE(dispatcher.ended());
+    EXPECT_EQ(dispatcher.exitCode(), 0);
+}
+
+TEST_F(FormTest, MinimiseReachesTheResizeHandler)
+{
+    TestForm form(dispatcher);
+    bool minimised = false;
+    form.onResize = [&] { minimised = minimised || form.isMinimized(); };
+    form.show();
+    form.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(minimised);
 }
 
 TEST_F(FormTest, LoadsOnceAcrossHideAndShow)
 {
-    forms::Form form(dispatcher);
+    TestForm form(dispatcher);
     int loads = 0;
-    form.setLoadHandler([&] {
+    form.onLoad = [&] {
         ++loads;
         // Showing from inside the load must not load again.
-        form.showLoaded();
-    });
+        form.show();
+    };
     EXPECT_FALSE(form.isLoaded());
-    form.showLoaded();
+    form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.isLoaded());
     form.hide();
     EXPECT_TRUE(form.isLoaded());
-    form.showLoaded();
-    form.showLoaded();
+    form.show();
+    form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(loads, 1);
 }
 
 TEST_F(FormTest, LoadsAgainOnTheFirstShowAfterAnUnload)
 {
-    forms::Form form(dispatcher);
+    TestForm form(dispatcher);
     int loads = 0;
-    form.setLoadHandler([&] { ++loads; });
-    form.showLoaded();
+    form.onLoad = [&] { ++loads; };
+    form.show();
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(form.isLoaded());
     EXPECT_EQ(loads, 1);
-    form.showLoaded();
+    form.show();
     EXPECT_TRUE(form.isLoaded());
     EXPECT_EQ(loads, 2);
     // A hidden form that is closed unloads too.
@@ -119,16 +165,16 @@ TEST_F(FormTest, LoadsAgainOnTheFirstShowAfterAnUnload)
 
 TEST_F(FormTest, CancelledUnloadKeepsTheFormLoaded)
 {
-    forms::Form form(dispatcher);
+    TestForm form(dispatcher);
     int loads = 0;
-    form.setLoadHandler([&] { ++loads; });
+    form.onLoad = [&] { ++loads; };
     bool refuse = true;
-    form.setUnloadHandler([&](bool& cancel) { cancel = refuse; });
-    form.showLoaded();
+    form.onUnload = [&](bool& cancel) { cancel = refuse; };
+    form.show();
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isLoaded());
     form.hide();
-    form.showLoaded();
+    form.show();
     EXPECT_EQ(loads, 1);
     refuse = false;
     EXPECT_TRUE(form.close());
@@ -137,8 +183,8 @@ TEST_F(FormTest, CancelledUnloadKeepsTheFormLoaded)
 
 TEST_F(FormTest, EndHidesTheFormButLeavesItLoaded)
 {
-    forms::Form form(dispatcher);
-    form.showLoaded();
+    TestForm form(dispatcher);
+    form.show();
     dispatcher.endProgram();
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.isLoaded());
@@ -146,11 +192,11 @@ TEST_F(FormTest, EndHidesTheFormButLeavesItLoaded)
 
 TEST_F(FormTest, WhatTheLoadThrowsReachesTheShowingHandler)
 {
-    forms::Form form(dispatcher);
-    form.setLoadHandler([] { throw runtime::ProgramEnd{}; });
+    TestForm form(dispatcher);
+    form.onLoad = [] { runtime::endProgram(); };
     bool shownAfterLoad = false;
     dispatcher.run([&] {
-        form.showLoaded();
+        form.show();
         shownAfterLoad = true;
     });
     EXPECT_TRUE(dispatcher.ended());

@@ -30,7 +30,7 @@ QStringList entries(const QListWidget* list)
 
 class ConversionFormTest : public ::testing::Test {
 protected:
-    ConversionFormTest() { dispatcher.run([&] { form.Form_Load(); }); }
+    ConversionFormTest() { dispatcher.run([&] { form.load(); }); }
 
     // What the user does, each through the control's own signal.
     void pickFrom(const QString& unit) { FrmMain::setListText(form.LstFrom, unit); }

@@ -31,7 +31,7 @@ protected:
     {
         form = std::make_unique<FrmMain>(env);
         form->Timer1->setEnabled(false);  // tests tick it by hand
-        dispatcher.run([&] { form->Form_Load(); });
+        dispatcher.run([&] { form->load(); });
         return *form;
     }
 
