@@ -1,8 +1,7 @@
 #pragma once
 // The connection a tool holds to the running CAD host: the application and the
 // document that was active at the last successful attach. Each tool keeps one
-// for its whole life; where the original kept it (a module or the main form) is
-// only a matter of which object owns this value.
+// for its whole life, in its program state.
 
 #include <memory>
 
@@ -17,6 +16,11 @@ struct AcadConnection {
     // Set while an attach failure is being reported, so that timer ticks that
     // arrive while its box is open do not pile up further boxes.
     bool reportingFailure = false;
+
+    // The held objects; 91 when the attach never fetched them, as a call on an
+    // object variable that was never set raises.
+    cad::Application& app() const;
+    cad::Document& doc() const;
 };
 
 }  // namespace suite

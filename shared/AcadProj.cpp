@@ -1,14 +1,14 @@
 #include "shared/AcadProj.h"
 
-#include "platform/runtime/EndProgram.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/HostRegistry.h"
 #include "platform/env/Environment.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/runtime/EndProgram.h"
 #include "shared/AcadConnection.h"
 
-#include <QList>
+#include <QScopeGuard>
 
 namespace suite {
 
@@ -16,49 +16,14 @@ namespace {
 
 using Then = AttachVariant::Then;
 
-const QString kNotRunning = QStringLiteral("AutoCad Not Running");
-const QString kWarning = QStringLiteral("Warning!!! AutoCad Not Running...");
-
-const QList<AttachVariant>& variants()
+// Marks the connection as reporting until every way out of the report.
+auto reportingGuard(AcadConnection& conn)
 {
-    static const QList<AttachVariant> table = {
-        {"Mervane", kNotRunning, forms::msgbox::Critical, {}, Then::Unload, {}},
-        {"Pollent", {}, 0, {}, Then::Report, "AcadProj"},
-        {"Drossel", kNotRunning, forms::msgbox::Critical, {}, Then::End, {}},
-        {"Sections", kNotRunning, forms::msgbox::Critical, {}, Then::End, {}},
-        {"Kandrel", kNotRunning, forms::msgbox::Critical, {}, Then::Unload, {}},
-        {"Fentrow", kWarning, forms::msgbox::OkOnly, {}, Then::CarryOn, {}},
-        {"Brindok", kNotRunning, forms::msgbox::Critical, {}, Then::End, {}},
-        {"Wexmoor", {}, 0, {}, Then::Report, "AcadProj_Object"},
-        {"Tarvo", kNotRunning, forms::msgbox::Critical, {}, Then::CarryOn, {}},
-        {"Lunvik", kNotRunning, forms::msgbox::Critical, {}, Then::End, {}},
-        {"Orbessa", kWarning, forms::msgbox::OkOnly, {}, Then::End, {}},
-        {"Pemmit", kNotRunning, forms::msgbox::Critical, {}, Then::Unload, {}},
-        {"Stavrin", {}, 0, {}, Then::Report, "Location Of Error"},
-        {"Sodrin", kWarning, forms::msgbox::Critical, {}, Then::End, {}},
-        {"Ploven", kWarning, forms::msgbox::Critical, "Warning!!! Try Running AutoCad Again...",
-         Then::End, {}},
-    };
-    return table;
+    conn.reportingFailure = true;
+    return qScopeGuard([&conn] { conn.reportingFailure = false; });
 }
-
-// Resets the guard on every way out of a failure report.
-struct ReportingGuard {
-    bool& flag;
-    explicit ReportingGuard(bool& f) : flag(f) { flag = true; }
-    ~ReportingGuard() { flag = false; }
-};
 
 }  // namespace
-
-const AttachVariant& AttachVariant::of(const QString& tool)
-{
-    for (const AttachVariant& v : variants())
-        if (v.tool.compare(tool, Qt::CaseInsensitive) == 0)
-            return v;
-    throw runtime::Error(runtime::err::InvalidProcedureCall,
-                         QStringLiteral("No attach variant for ") + tool);
-}
 
 bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& variant,
               const AttachHooks& hooks)
@@ -68,11 +33,10 @@ bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& 
     if (conn.reportingFailure)
         return false;
 
-    const QString hostClass = QStringLiteral("autocad.application");
     bool gotApplication = false;
     bool gotDocument = false;
     auto fetchApplication = [&] {
-        conn.application = env.hosts->getObject(hostClass);
+        conn.application = env.hosts->getObject(cad::HostClassName);
         gotApplication = true;
     };
     auto fetchDocument = [&] {
@@ -84,7 +48,7 @@ bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& 
 
     if (variant.then == Then::Report) {
         // The reporter's answers act on the two fetches as steps.
-        ReportingGuard guard(conn.reportingFailure);
+        const auto guard = reportingGuard(conn);
         Reporter reporter;
         if (hooks.report)
             reporter = [&](const runtime::Error& e) { return hooks.report(variant.reportLocation, e); };
@@ -100,7 +64,7 @@ bool acadProj(env::Environment& env, AcadConnection& conn, const AttachVariant& 
         fetchDocument();
         return true;
     } catch (const runtime::Error&) {
-        ReportingGuard guard(conn.reportingFailure);
+        const auto guard = reportingGuard(conn);
         env.ui->msgBox(variant.message, variant.style);
         if (!variant.secondMessage.isEmpty())
             env.ui->msgBox(variant.secondMessage, variant.style);

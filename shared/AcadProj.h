@@ -1,6 +1,7 @@
 #pragma once
 // Attaches a tool to the running CAD host and its active drawing. One routine
-// for every tool; what differs per tool (the failure reaction) is data.
+// for every tool; what differs per tool (the failure reaction) is data that
+// each program declares in its own folder.
 
 #include "shared/StepRunner.h"
 
@@ -22,16 +23,16 @@ struct AttachVariant {
         Report,   // hand the error to the tool's ReportError with reportLocation
     };
 
-    QString tool;
     QString message;        // first box; empty for Report
     int style = 0;          // its style value
     QString secondMessage;  // a second box, shown after the first (Ploven)
     Then then = Then::End;
     QString reportLocation;
-
-    // The variant of a tool by its name ("Mervane", "Pollent", ...).
-    static const AttachVariant& of(const QString& tool);
 };
+
+// The boxes the tools' variants share.
+inline const QString AttachNotRunning = QStringLiteral("AutoCad Not Running");
+inline const QString AttachWarning = QStringLiteral("Warning!!! AutoCad Not Running...");
 
 // The reporter is handed the variant's location together with the error, so
 // that the location a tool reports under is the one its variant names.

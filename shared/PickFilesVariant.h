@@ -1,6 +1,7 @@
 #pragma once
 // What the programs' copies of the "Pick Files" window differ in, as plain
-// data: one window class serves them all.
+// data: one window class serves them all, and each program declares its own
+// variant in its folder.
 
 #include <QString>
 
@@ -34,15 +35,6 @@ struct PickFilesVariant {
 
     bool hasDriveMenu() const { return dirPopsDriveMenu || fileMenu == FileMenu::Drive; }
     bool hasAddMenu() const { return fileMenu == FileMenu::Add; }
-
-    // The batch processor's drawing list.
-    static PickFilesVariant pollent();
-    // The batch plotter's plot list.
-    static PickFilesVariant drossel();
-    // The installer's packer item list.
-    static PickFilesVariant unbalo();
-    // The layer tool's choice of a layer-definition file.
-    static PickFilesVariant sodrin();
 };
 
 }  // namespace suite

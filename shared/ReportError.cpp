@@ -1,18 +1,18 @@
 #include "shared/ReportError.h"
 
-#include "platform/runtime/EndProgram.h"
-#include "platform/cad/HostRegistry.h"
 #include "platform/cad/Application.h"
+#include "platform/cad/HostRegistry.h"
 #include "platform/env/Environment.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/runtime/Clock.h"
+#include "platform/runtime/EndProgram.h"
+#include "platform/runtime/PassOver.h"
 #include "shared/AcadConnection.h"
 
 namespace suite {
 
 namespace {
-const QString kHostClass = QStringLiteral("autocad.application");
 
 // The plain boxes of the dispatch table; an empty text means "not one of them".
 QString plainBoxText(int32_t number, bool registryCorruptBox)
@@ -97,15 +97,12 @@ Resume ReportError::hostNotRunning(const runtime::Error& error)
     // held before the failing fetch.
     AcadConnection& conn = *variant_.startHostInto;
     try {
-        conn.application = env_.hosts->createObject(kHostClass);
+        conn.application = env_.hosts->createObject(cad::HostClassName);
     } catch (const runtime::Error&) {
         return Resume::Leave;
     }
     env_.clock->doEvents();
-    try {
-        conn.document = conn.application->activeDocument();
-    } catch (const runtime::Error&) {
-    }
+    runtime::passOver([&] { conn.document = conn.application->activeDocument(); });
     return Resume::Leave;
 }
 

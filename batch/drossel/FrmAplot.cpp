@@ -9,6 +9,7 @@
 #include "batch/drossel/PaperButtons.h"
 #include "batch/drossel/PlotTables.h"
 #include "batch/drossel/ScopeExit.h"
+#include "batch/drossel/Variants.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/Document.h"
@@ -73,7 +74,7 @@ FrmAplot::FrmAplot(MuduleAplot& module, QWidget* parent)
     setHeightTwips(CompactHeight);
     frmCancel_ = std::make_unique<FrmCancel>(module_);
     frmSetting_ = std::make_unique<FrmSetting>(module_, *this);
-    frmBatch_ = std::make_unique<suite::PickFilesForm>(module_.env(), suite::PickFilesVariant::drossel(), *this);
+    frmBatch_ = std::make_unique<suite::PickFilesForm>(module_.env(), pickFilesVariant(), *this);
     bindEvents();
 }
 

@@ -3,7 +3,7 @@
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
 #include "platform/runtime/Error.h"
-#include "shared/AcadProj.h"
+#include "batch/drossel/Variants.h"
 
 namespace drossel {
 
@@ -11,7 +11,7 @@ MuduleAplot::MuduleAplot(env::Environment& env) : env_(env), settings_(*env.sett
 
 bool MuduleAplot::AcadProj()
 {
-    return suite::acadProj(env_, conn, suite::AttachVariant::of(QStringLiteral("Drossel")));
+    return suite::acadProj(env_, conn, AttachVariant);
 }
 
 cad::Document& MuduleAplot::document() const

@@ -8,13 +8,14 @@
 #include "batch/pollent/MouseUpWatcher.h"
 #include "batch/pollent/OperationList.h"
 #include "batch/pollent/SingleDocumentMode.h"
-#include "platform/runtime/EndProgram.h"
+#include "batch/pollent/Variants.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/runtime/EndProgram.h"
 #include "shared/PickFilesForm.h"
 #include "shared/PickFilesVariant.h"
 #include "shared/StepRunner.h"
@@ -94,7 +95,7 @@ BatchForm1::BatchForm1(env::Environment& env)
     buildLists();
     layOut();
 
-    BatchForm2 = std::make_unique<suite::PickFilesForm>(env_, suite::PickFilesVariant::pollent(), *this);
+    BatchForm2 = std::make_unique<suite::PickFilesForm>(env_, pickFilesVariant(), *this);
     Options = std::make_unique<BatchForm3>(
         session_, report_,
         BatchForm3::Owner{[this] { batchlist(); }, [this] { MnuProSettings_Click(); }});

@@ -1,5 +1,6 @@
 #include "batch/pollent/Session.h"
 
+#include "batch/pollent/Variants.h"
 #include "platform/cad/Document.h"
 #include "platform/runtime/Error.h"
 #include "shared/AcadProj.h"
@@ -13,7 +14,7 @@ void Session::attach(suite::ReportError& report)
     hooks.report = [&report](const QString& location, const runtime::Error& error) {
         return report.report(location, error);
     };
-    suite::acadProj(env, connection, suite::AttachVariant::of(QStringLiteral("Pollent")), hooks);
+    suite::acadProj(env, connection, AttachVariant, hooks);
 }
 
 cad::Document& Session::document() const

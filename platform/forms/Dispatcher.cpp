@@ -63,6 +63,12 @@ void Dispatcher::addWindow(QWidget* window)
         windows_.append(window);
 }
 
+void Dispatcher::atEnd(std::function<void()> work)
+{
+    if (work)
+        atEnd_.append(std::move(work));
+}
+
 void Dispatcher::addForm(Form* form)
 {
     addWindow(form);
@@ -88,6 +94,17 @@ void Dispatcher::endProgram(int exitCode)
         return;
     ended_ = true;
     exitCode_ = exitCode;
+    for (const std::function<void()>& work : std::as_const(atEnd_)) {
+        try {
+            work();
+        } catch (const runtime::Error&) {
+            // Passed over: the program ends either way.
+        } catch (const runtime::ProgramEnd&) {
+        } catch (const std::exception& error) {
+            qCritical("work at the program's end failed: %s", error.what());
+        }
+    }
+    atEnd_.clear();
     // Hidden, not closed: ending runs no unload handler.
     for (const QPointer<QWidget>& window : windows_) {
         if (window)

@@ -78,6 +78,12 @@ public:
     // inside a handler (main, a test, the last form closing).
     void endProgram(int exitCode = 0);
 
+    // Work that must happen however the program ends (Exit, a close box, an
+    // error report's Abort, an untrapped error): run once at the end, in the
+    // order added, before the windows are hidden. A numbered error it raises
+    // is passed over, since the program ends either way.
+    void atEnd(std::function<void()> work);
+
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
     bool running() const { return depth_ > 0; }
@@ -92,6 +98,7 @@ private:
     Interaction& interaction_;
     QList<QPointer<QWidget>> windows_;
     QList<Form*> forms_;
+    QList<std::function<void()>> atEnd_;
     bool endsWithLastForm_ = false;
     int depth_ = 0;
     bool ended_ = false;

@@ -13,6 +13,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Format.h"
 #include "scales/mervane/NextViewport.h"
+#include "scales/mervane/Variants.h"
 #include "shared/AcadProj.h"
 #include "shared/ShowAppError.h"
 
@@ -143,7 +144,7 @@ bool FrmMain::AcadProj()
 {
     suite::AttachHooks hooks;
     hooks.unload = [this] { unloadAndEnd(); };
-    return suite::acadProj(env_, conn_, suite::AttachVariant::of(QStringLiteral("Mervane")), hooks);
+    return suite::acadProj(env_, conn_, AttachVariant, hooks);
 }
 
 void FrmMain::Option1_Click(int index)

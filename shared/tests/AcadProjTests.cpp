@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "ToolVariants.h"
 
 #include "platform/forms/Form.h"
 #include "platform/forms/Timer.h"
@@ -14,6 +15,7 @@
 
 using namespace suite;
 using suite::test::HostFixture;
+using suite::test::attachVariant;
 namespace msgbox = forms::msgbox;
 
 namespace {
@@ -68,11 +70,10 @@ TEST_F(AcadProjAttach, FetchesTheRunningHostAndItsActiveDrawing)
 {
     const auto drawing = host->addDocument();
     AcadConnection conn;
-    EXPECT_TRUE(acadProj(env, conn, AttachVariant::of(QStringLiteral("drossel"))));
+    EXPECT_TRUE(acadProj(env, conn, attachVariant(QStringLiteral("drossel"))));
     EXPECT_EQ(conn.application, host);
     EXPECT_EQ(conn.document, drawing);
     EXPECT_TRUE(ui.records().isEmpty());
-    EXPECT_THROW(AttachVariant::of(QStringLiteral("Nobody")), runtime::Error);
 }
 
 TEST_F(AcadProjAttach, ReattachFollowsTheDrawingTheUserSwitchedTo)
@@ -81,10 +82,10 @@ TEST_F(AcadProjAttach, ReattachFollowsTheDrawingTheUserSwitchedTo)
     const auto second = host->addDocument();
     ASSERT_FALSE(host->singleDocument());
     AcadConnection conn;
-    ASSERT_TRUE(acadProj(env, conn, AttachVariant::of(QStringLiteral("Pemmit"))));
+    ASSERT_TRUE(acadProj(env, conn, attachVariant(QStringLiteral("Pemmit"))));
     EXPECT_EQ(conn.document, second);
     first->activate();
-    ASSERT_TRUE(acadProj(env, conn, AttachVariant::of(QStringLiteral("Pemmit"))));
+    ASSERT_TRUE(acadProj(env, conn, attachVariant(QStringLiteral("Pemmit"))));
     EXPECT_EQ(conn.document, first);
 }
 
@@ -94,7 +95,7 @@ TEST_F(AcadProjAttach, HostWithoutDrawingReplacesTheApplicationAndKeepsTheOldDoc
     const auto stale = otherHost->addDocument();
     AcadConnection conn{otherHost, stale};
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("AutoCad Not Running"));
-    EXPECT_FALSE(acadProj(env, conn, AttachVariant::of(QStringLiteral("Tarvo"))));
+    EXPECT_FALSE(acadProj(env, conn, attachVariant(QStringLiteral("Tarvo"))));
     EXPECT_EQ(conn.application, host);
     EXPECT_EQ(conn.document, stale);
 }
@@ -121,7 +122,7 @@ TEST_F(AcadProjAttach, EveryToolReactsToAFailedAttachAsItsVariantSays)
         AcadConnection conn{staleHost, staleDrawing};
         bool attached = false;
         const bool ended = ends([&] {
-            attached = acadProj(env, conn, AttachVariant::of(QLatin1String(expected.tool)), hooks);
+            attached = acadProj(env, conn, attachVariant(QLatin1String(expected.tool)), hooks);
         });
 
         EXPECT_EQ(boxes(), expected.boxes);
@@ -139,7 +140,7 @@ TEST_F(AcadProjAttach, EveryToolReactsToAFailedAttachAsItsVariantSays)
     // A tool that carries on from start-up holds nothing at all.
     AcadConnection empty;
     ui.expectMsgBox(msgbox::Ok);
-    EXPECT_FALSE(acadProj(env, empty, AttachVariant::of(QStringLiteral("Fentrow"))));
+    EXPECT_FALSE(acadProj(env, empty, attachVariant(QStringLiteral("Fentrow"))));
     EXPECT_EQ(empty.application, nullptr);
     EXPECT_EQ(empty.document, nullptr);
 }
@@ -153,7 +154,7 @@ TEST_F(AcadProjAttach, ReportedFailureRetriedAfterADrawingIsOpenedAttaches)
     std::shared_ptr<standin::Document> opened;
     ui.setWhileBoxShown([&](const auto&) { opened = host->addDocument(); });
     AcadConnection conn;
-    EXPECT_TRUE(acadProj(env, conn, AttachVariant::of(QStringLiteral("Stavrin")), hooks));
+    EXPECT_TRUE(acadProj(env, conn, attachVariant(QStringLiteral("Stavrin")), hooks));
     EXPECT_EQ(conn.document, opened);
     EXPECT_EQ(ui.records().size(), 1);
 }
@@ -167,7 +168,7 @@ TEST_F(AcadProjAttach, FailureBoxesDoNotPileUpWhileOneIsOpen)
     ReportError reporter(env);
     for (const char* tool : {"Pemmit", "Drossel", "Wexmoor"}) {
         SCOPED_TRACE(tool);
-        const AttachVariant& variant = AttachVariant::of(QLatin1String(tool));
+        const AttachVariant& variant = attachVariant(QLatin1String(tool));
         AcadConnection conn;
         int unloads = 0;
         AttachHooks hooks;
@@ -208,7 +209,7 @@ class TimerTool : public forms::Form {
 public:
     TimerTool(env::Environment& env, const QString& tool)
         : forms::Form(*env.dispatcher), Timer1(new forms::Timer(dispatcher(), this)), env_(env),
-          variant_(AttachVariant::of(tool))
+          variant_(attachVariant(tool))
     {
         Timer1->setInterval(100);
         Timer1->setHandler([this] { AcadProj(); });

@@ -1,3 +1,4 @@
+#include "ToolVariants.h"
 #include "platform/env/Environment.h"
 #include "platform/files/DriveTable.h"
 #include "platform/files/FileSystem.h"
@@ -132,7 +133,7 @@ protected:
 
 TEST_F(PickFilesFormTest, AcceptHandsOverEachSelectedFileInListOrderThenCloses)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     EXPECT_EQ(form->caption(), QStringLiteral("Pick Files"));
     expectAt(*form, QStringLiteral("P:\\"));
     EXPECT_EQ(listed(*form), (QStringList{"a.dwg", "b.dwg", "c.dwg"}));
@@ -145,7 +146,7 @@ TEST_F(PickFilesFormTest, AcceptHandsOverEachSelectedFileInListOrderThenCloses)
 
 TEST_F(PickFilesFormTest, FilesInAFolderGetABackslashBeforeTheirName)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     form->Dir1->setPath(QStringLiteral("P:\\Jobs"));
     EXPECT_EQ(form->File1->path(), QStringLiteral("P:\\Jobs"));
     select(*form, {"a.dwg", "b.dwg"});
@@ -155,7 +156,7 @@ TEST_F(PickFilesFormTest, FilesInAFolderGetABackslashBeforeTheirName)
 
 TEST_F(PickFilesFormTest, AcceptWithNothingSelectedClosesAndHandsOverNothing)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     form->Accept->click();
     EXPECT_TRUE(owner.handed.isEmpty());
     EXPECT_FALSE(form->isVisible());
@@ -163,7 +164,7 @@ TEST_F(PickFilesFormTest, AcceptWithNothingSelectedClosesAndHandsOverNothing)
 
 TEST_F(PickFilesFormTest, AddToDrawingListTwiceHandsTheSameFilesOverTwiceAndStaysOpen)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     select(*form, {"c.dwg"});
     for (int round = 0; round < 2; ++round) {
         ui.expectPopup(QStringLiteral("Add To Drawing List"));
@@ -179,7 +180,7 @@ TEST_F(PickFilesFormTest, MissingDrivePStartsOnDriveCWithoutAMessage)
 {
     mapDrives(false);
     fs->setCurrentFolder(QStringLiteral("C:\\Work"));
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     expectAt(*form, QStringLiteral("C:\\Work"));
     EXPECT_EQ(listed(*form), QStringList{"w.dwg"});
     EXPECT_TRUE(ui.records().isEmpty());
@@ -187,7 +188,7 @@ TEST_F(PickFilesFormTest, MissingDrivePStartsOnDriveCWithoutAMessage)
 
 TEST_F(PickFilesFormTest, DriveItemGoesToDrivePOrFallsBackToDriveCWhenItHasGone)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     form->Dir1->setPath(QStringLiteral("C:\\Work"));
     ui.expectPopup(QStringLiteral("P:\\"));
     emit form->Dir1->rightClicked(QPoint());
@@ -204,7 +205,7 @@ TEST_F(PickFilesFormTest, DriveItemGoesToDrivePOrFallsBackToDriveCWhenItHasGone)
 
 TEST_F(PickFilesFormTest, CurrentProjectGoesToTheOwnersFolderAndReportsWithoutMovingWhenItFails)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     owner.project = QStringLiteral("P:\\Jobs");
     ui.expectPopup(QStringLiteral("Current Project"));
     emit form->Dir1->rightClicked(QPoint());
@@ -233,7 +234,7 @@ TEST_F(PickFilesFormTest, CurrentProjectGoesToTheOwnersFolderAndReportsWithoutMo
 
 TEST_F(PickFilesFormTest, ChoosingADriveWhoseFolderHasGoneSaysSoAndKeepsTheLists)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     ASSERT_TRUE(QDir(hostFolder("q")).removeRecursively());
     auto* combo = form->Drive1->findChild<QComboBox*>();
     ASSERT_NE(combo, nullptr);
@@ -246,7 +247,7 @@ TEST_F(PickFilesFormTest, ChoosingADriveWhoseFolderHasGoneSaysSoAndKeepsTheLists
 
 TEST_F(PickFilesFormTest, ExitUnloadsAndTheNextShowStartsAfresh)
 {
-    auto form = open(suite::PickFilesVariant::pollent());
+    auto form = open(suite::test::pickFilesPollent());
     form->Dir1->setPath(QStringLiteral("P:\\Jobs"));
     select(*form, {"a.dwg"});
     form->Exit2->click();
@@ -266,19 +267,19 @@ TEST_F(PickFilesFormTest, DrosselStartsInTheStoredFolderOrWhereItWouldWithoutOne
     store->save(QStringLiteral("DROSSEL"), QStringLiteral("Settings"), QStringLiteral("PickFiles"),
                 QStringLiteral("p:\\jobs\\"));
     {
-        auto form = open(suite::PickFilesVariant::drossel());
+        auto form = open(suite::test::pickFilesDrossel());
         expectAt(*form, QStringLiteral("P:\\jobs"));
         EXPECT_EQ(listed(*form), (QStringList{"a.dwg", "b.dwg"}));
     }
     store->save(QStringLiteral("DROSSEL"), QStringLiteral("Settings"), QStringLiteral("PickFiles"),
                 QStringLiteral("P:\\Gone"));
     {
-        auto form = open(suite::PickFilesVariant::drossel());
+        auto form = open(suite::test::pickFilesDrossel());
         expectAt(*form, QStringLiteral("C:\\Work"));
     }
     store->save(QStringLiteral("DROSSEL"), QStringLiteral("Settings"), QStringLiteral("PickFiles"), QString());
     {
-        auto form = open(suite::PickFilesVariant::drossel());
+        auto form = open(suite::test::pickFilesDrossel());
         expectAt(*form, QStringLiteral("C:\\Work"));
     }
     EXPECT_TRUE(ui.records().isEmpty());
@@ -286,7 +287,7 @@ TEST_F(PickFilesFormTest, DrosselStartsInTheStoredFolderOrWhereItWouldWithoutOne
 
 TEST_F(PickFilesFormTest, DrosselHandsOverOnADoubleClickAndHasNoDrivePItem)
 {
-    auto form = open(suite::PickFilesVariant::drossel());
+    auto form = open(suite::test::pickFilesDrossel());
     ASSERT_NE(form->LblMenu, nullptr);
     EXPECT_EQ(form->Mnup, nullptr);
     form->Dir1->setPath(QStringLiteral("P:\\"));
@@ -303,7 +304,7 @@ TEST_F(PickFilesFormTest, DrosselHandsOverOnADoubleClickAndHasNoDrivePItem)
 TEST_F(PickFilesFormTest, UnbaloStartsInTheCurrentFolderListingEveryFileWithoutADriveMenu)
 {
     fs->setCurrentFolder(QStringLiteral("C:\\Work"));
-    auto form = open(suite::PickFilesVariant::unbalo());
+    auto form = open(suite::test::pickFilesUnbalo());
     expectAt(*form, QStringLiteral("C:\\Work"));
     EXPECT_EQ(listed(*form), (QStringList{"setup.exe", "w.dwg"}));
     EXPECT_EQ(form->MnuDrive, nullptr);
@@ -319,7 +320,7 @@ TEST_F(PickFilesFormTest, UnbaloStartsInTheCurrentFolderListingEveryFileWithoutA
 
 TEST_F(PickFilesFormTest, SodrinAcceptGivesOnePickedFileToTheOwnerInsteadOfTheList)
 {
-    auto form = open(suite::PickFilesVariant::sodrin());
+    auto form = open(suite::test::pickFilesSodrin());
     EXPECT_EQ(form->objectName(), QStringLiteral("FrmFile"));
     EXPECT_EQ(listed(*form), (QStringList{"std.lay", "wiring.lay"}));
 

@@ -164,3 +164,19 @@ TEST_F(DispatcherTest, EndOutsideAnyLoopOnlyMarksTheEnd)
     EXPECT_TRUE(dispatcher.ended());
     EXPECT_EQ(dispatcher.exitCode(), 5);
 }
+
+TEST_F(DispatcherTest, WorkAtTheEndRunsOnceHoweverTheProgramEnds)
+{
+    QStringList done;
+    dispatcher.atEnd([&] { done.append(QStringLiteral("first")); });
+    dispatcher.atEnd([&] {
+        done.append(QStringLiteral("failing"));
+        runtime::raise(runtime::err::ObjectVariableNotSet);
+    });
+    dispatcher.atEnd([&] { done.append(QStringLiteral("last")); });
+    ui.expectMsgBox(forms::msgbox::Ok);
+    dispatcher.run([] { runtime::raise(runtime::err::Overflow); });  // untrapped: the default report ends
+    dispatcher.endProgram();
+    EXPECT_TRUE(dispatcher.ended());
+    EXPECT_EQ(done, (QStringList{"first", "failing", "last"}));
+}

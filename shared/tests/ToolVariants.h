@@ -1,0 +1,94 @@
+#pragma once
+// The attach and "Pick Files" variants of the suite's tools as test data, so
+// the shared routines are tried with every shape a tool gives them.
+
+#include "platform/forms/MsgBoxStyle.h"
+#include "shared/AcadProj.h"
+#include "shared/PickFilesVariant.h"
+
+#include <QList>
+#include <QString>
+#include <stdexcept>
+
+namespace suite::test {
+
+struct NamedAttachVariant {
+    QString tool;
+    AttachVariant variant;
+};
+
+inline const QList<NamedAttachVariant>& attachVariants()
+{
+    using Then = AttachVariant::Then;
+    const int critical = forms::msgbox::Critical;
+    static const QList<NamedAttachVariant> table = {
+        {"Mervane", {AttachNotRunning, critical, {}, Then::Unload, {}}},
+        {"Pollent", {{}, 0, {}, Then::Report, "AcadProj"}},
+        {"Drossel", {AttachNotRunning, critical, {}, Then::End, {}}},
+        {"Sections", {AttachNotRunning, critical, {}, Then::End, {}}},
+        {"Kandrel", {AttachNotRunning, critical, {}, Then::Unload, {}}},
+        {"Fentrow", {AttachWarning, forms::msgbox::OkOnly, {}, Then::CarryOn, {}}},
+        {"Brindok", {AttachNotRunning, critical, {}, Then::End, {}}},
+        {"Wexmoor", {{}, 0, {}, Then::Report, "AcadProj_Object"}},
+        {"Tarvo", {AttachNotRunning, critical, {}, Then::CarryOn, {}}},
+        {"Lunvik", {AttachNotRunning, critical, {}, Then::End, {}}},
+        {"Orbessa", {AttachWarning, forms::msgbox::OkOnly, {}, Then::End, {}}},
+        {"Pemmit", {AttachNotRunning, critical, {}, Then::Unload, {}}},
+        {"Stavrin", {{}, 0, {}, Then::Report, "Location Of Error"}},
+        {"Sodrin", {AttachWarning, critical, {}, Then::End, {}}},
+        {"Ploven", {AttachWarning, critical, "Warning!!! Try Running AutoCad Again...", Then::End, {}}},
+    };
+    return table;
+}
+
+inline const AttachVariant& attachVariant(const QString& tool)
+{
+    for (const NamedAttachVariant& named : attachVariants())
+        if (named.tool.compare(tool, Qt::CaseInsensitive) == 0)
+            return named.variant;
+    throw std::invalid_argument("no attach variant for " + tool.toStdString());
+}
+
+inline PickFilesVariant pickFilesPollent()
+{
+    PickFilesVariant v;
+    v.formName = QStringLiteral("BatchForm2");
+    v.pattern = QStringLiteral("*.dwg");
+    return v;
+}
+
+inline PickFilesVariant pickFilesDrossel()
+{
+    PickFilesVariant v;
+    v.formName = QStringLiteral("FrmBatch");
+    v.pattern = QStringLiteral("*.dwg");
+    v.start = PickFilesVariant::Start::StoredFolder;
+    v.hasMnup = false;
+    v.doubleClickAdds = true;
+    v.showMenuHint = true;
+    return v;
+}
+
+inline PickFilesVariant pickFilesUnbalo()
+{
+    PickFilesVariant v;
+    v.formName = QStringLiteral("FrmBatch");
+    v.pattern = QStringLiteral("*.*");
+    v.start = PickFilesVariant::Start::CurrentFolder;
+    v.hasMnup = false;
+    v.dirPopsDriveMenu = false;
+    v.showMenuHint = true;
+    return v;
+}
+
+inline PickFilesVariant pickFilesSodrin()
+{
+    PickFilesVariant v;
+    v.formName = QStringLiteral("FrmFile");
+    v.pattern = QStringLiteral("*.lay");
+    v.fileMenu = PickFilesVariant::FileMenu::Drive;
+    v.acceptTakesOne = true;
+    return v;
+}
+
+}  // namespace suite::test
