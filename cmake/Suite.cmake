@@ -4,10 +4,12 @@
 
 set(SUITE_ROOT ${CMAKE_SOURCE_DIR})
 
-# suite_library(<name> [DEPS <targets...>])
-# A static library of the .cpp/.h files in the calling folder.
+# suite_library(<name> [DEPS <targets...>] [PRIVATE_DEPS <targets...>])
+# A static library of the .cpp/.h files in the calling folder. PRIVATE_DEPS
+# are used by the library's own sources only and are not handed on to what
+# links the library.
 function(suite_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
@@ -23,6 +25,9 @@ function(suite_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${SUITE_ROOT})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(ARG_PRIVATE_DEPS)
+    target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_DEPS})
+  endif()
 endfunction()
 
 # suite_program(<name> LIBRARY <lib>)
