@@ -252,8 +252,7 @@ void PickFilesForm::handOverSelected()
     for (int i = 0; i < File1->count(); ++i) {
         if (!File1->isSelected(i))
             continue;
-        owner_.FileToAdd = prefix + File1->item(i);
-        owner_.Batchlist1sub();
+        owner_.Batchlist1sub(prefix + File1->item(i));
     }
 }
 

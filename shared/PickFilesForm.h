@@ -1,8 +1,8 @@
 #pragma once
 // The "Pick Files" window: a drive list, a folder list and a multi-select file
 // list side by side. It keeps no list of its own: every file the user accepts
-// is handed to its owner's list one at a time, through the owner's FileToAdd
-// and Batchlist1sub. What the programs' copies differ in is the variant.
+// is handed to its owner's list one at a time, as the argument of the owner's
+// Batchlist1sub. What the programs' copies differ in is the variant.
 
 #include "platform/forms/Form.h"
 #include "shared/PickFilesVariant.h"

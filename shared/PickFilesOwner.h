@@ -12,12 +12,9 @@ class PickFilesOwner {
 public:
     virtual ~PickFilesOwner() = default;
 
-    // The path handed over, written by the picker just before each call of
-    // Batchlist1sub.
-    QString FileToAdd;
-
-    // Adds FileToAdd to the owner's list.
-    virtual void Batchlist1sub() = 0;
+    // Adds a picked file's full path to the owner's list; the picker calls it
+    // once per accepted file, in the file list's order.
+    virtual void Batchlist1sub(const QString& fileToAdd) = 0;
 
     // The folder "Current Project" goes to. May raise runtime::Error; the
     // picker then leaves its lists where they were and reports through

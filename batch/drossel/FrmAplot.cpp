@@ -506,7 +506,7 @@ void FrmAplot::ChkCenter_Click()
 
 void FrmAplot::SetListButtons() { fileList_->SetListButtons(); }
 
-void FrmAplot::Batchlist1sub() { fileList_->Batchlist1sub(FileToAdd); }
+void FrmAplot::Batchlist1sub(const QString& fileToAdd) { fileList_->Batchlist1sub(fileToAdd); }
 
 QString FrmAplot::projectFolder() { return module_.document().path(); }
 

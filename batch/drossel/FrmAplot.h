@@ -74,7 +74,7 @@ public:
 
     // The drawing list's enable rules, and the hand-over from the picker.
     void SetListButtons();
-    void Batchlist1sub() override;
+    void Batchlist1sub(const QString& fileToAdd) override;
 
     // The picker's folders: the active drawing's, and the stored start folder.
     QString projectFolder() override;

@@ -227,9 +227,9 @@ void BatchForm1::MnuExit_Click()
     runtime::endProgram();
 }
 
-void BatchForm1::Batchlist1sub()
+void BatchForm1::Batchlist1sub(const QString& fileToAdd)
 {
-    auto* item = new QTreeWidgetItem(ListView1, QStringList{FileToAdd});
+    auto* item = new QTreeWidgetItem(ListView1, QStringList{fileToAdd});
     item->setIcon(0, ImageList1.image(ImageList::Drawing));
 }
 

@@ -77,7 +77,7 @@ public:
 
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
-    void Batchlist1sub() override;
+    void Batchlist1sub(const QString& fileToAdd) override;
     // batch.batchlist: the operation list from the option set.
     void batchlist();
     void MnuRunProcessor_Click();

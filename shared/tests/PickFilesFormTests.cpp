@@ -35,7 +35,7 @@ struct FakeOwner : suite::PickFilesOwner {
     QStringList taken;
     bool takeCloses = true;
 
-    void Batchlist1sub() override { handed.append(FileToAdd); }
+    void Batchlist1sub(const QString& fileToAdd) override { handed.append(fileToAdd); }
     QString projectFolder() override { return project; }
     suite::Resume reportProjectError(const runtime::Error& error) override
     {

@@ -33,8 +33,7 @@ protected:
     void list(const QStringList& paths)
     {
         for (const QString& path : paths) {
-            form->FileToAdd = path;
-            form->Batchlist1sub();
+            form->Batchlist1sub(path);
         }
     }
 
@@ -160,8 +159,7 @@ TEST_F(BatchPlotting, TheBatchPlotsTheListAsItStoodAndCannotBeStartedTwice)
         // While the batch lets events through: the list is cleared, a
         // drawing is added, and a paper button is pressed again.
         form->MnuClear->trigger();
-        form->FileToAdd = C;
-        form->Batchlist1sub();
+        form->Batchlist1sub(C);
         press(0);
         form->CmdPrinter[0]->click();
     });

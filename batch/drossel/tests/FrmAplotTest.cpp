@@ -98,8 +98,7 @@ TEST_F(FrmAplotTest, TheDrawingListSortsPickedFilesAndDeleteAnsweredNoKeepsTheRo
     const QStringList sorted = {QStringLiteral("C:\\Jobs\\alpha.dwg"), QStringLiteral("C:\\Jobs\\Mid.dwg"),
                                 QStringLiteral("C:\\Jobs\\Zeta.dwg")};
     EXPECT_EQ(form->drawings(), sorted);
-    form->FileToAdd = QStringLiteral("C:\\Jobs\\Beta.dwg");
-    form->Batchlist1sub();
+    form->Batchlist1sub(QStringLiteral("C:\\Jobs\\Beta.dwg"));
     EXPECT_EQ(form->drawings()[1], QStringLiteral("C:\\Jobs\\Beta.dwg"));
 
     form->LstDwg->setCurrentRow(2);

@@ -69,8 +69,7 @@ protected:
     void list(const QStringList& paths)
     {
         for (const QString& path : paths) {
-            form->FileToAdd = path;
-            form->Batchlist1sub();
+            form->Batchlist1sub(path);
         }
     }
 
