@@ -76,3 +76,13 @@ function(suite_fuzz name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
   set_property(GLOBAL APPEND PROPERTY SUITE_FUZZ_TARGETS ${name})
 endfunction()
+
+# suite_bench(<name> SOURCES <files...> DEPS <targets...>)
+# A benchmark program in bin/bench, run by scripts/bench.sh.
+function(suite_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/bench)
+  set_property(GLOBAL APPEND PROPERTY SUITE_BENCH_TARGETS ${name})
+endfunction()
