@@ -54,6 +54,9 @@ protected:
     // The fields every dimension's record ends with, after the kind's own.
     void writeProperties(RecordWriter& writer) const;
     void readProperties(RecordReader& reader);
+    // The point `length` beyond `to`, away from `from` (straight right of `to`
+    // when the two coincide): where a radius or diameter puts its text.
+    static cad::Point beyond(const cad::Point& from, const cad::Point& to, double length);
     // The shape with everything the kinds share filled in.
     DimensionShape shape(DimensionShape::Kind kind, std::vector<cad::Point> points) const;
     QString detail() const override { return displayText(); }
