@@ -190,8 +190,10 @@ void DrawingReader::block(RecordReader& record)
     block->setXref(xref, overlay, path);
     for (;;) {
         RecordReader line = next();
-        if (line.keyword() == QLatin1String("ENDBLOCK"))
+        if (line.keyword() == QLatin1String("ENDBLOCK")) {
+            line.finish();
             return;
+        }
         entity(line, *block);
     }
 }

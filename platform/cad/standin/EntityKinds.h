@@ -1,8 +1,13 @@
 #pragma once
 // The entity kinds a drawing file may hold, each by the keyword that starts
-// its record, with the function that reads the rest of the record. This is
-// the one table to extend when a kind is added; everything else a kind needs
-// lives in its own class (EntityBase).
+// its record, with the function that reads the rest of the record.
+//
+// A new kind is its own class derived from EntityBase (its Keyword, the
+// Entity members it has, clone, write, a static read, accept with a shape;
+// listNames when it refers to named objects, outline when it can bound a
+// hatch, misplacement when it may stand only in some blocks), one line in the
+// table in EntityKinds.cpp, and the Block method that adds it. Reading,
+// checking, purging, renaming and copying need nothing more.
 
 #include <QString>
 #include <QStringList>

@@ -56,6 +56,8 @@ TEST_F(Reader, ValuesTheHostWouldRefuseMakeAFileDamaged)
     EXPECT_EQ(damaged("\tB\t0\t0\t0\t1\t", "\tB\t0\t0\t0\t0\t"), cad::err::ExceptionOccurred);
     // A text style or dimension style with no name.
     EXPECT_EQ(damaged("\tStandard\t4\t2\t", "\t\t4\t2\t"), cad::err::ExceptionOccurred);
+    // A field after the end of a block.
+    EXPECT_EQ(damaged("ENDBLOCK\n", "ENDBLOCK\t0\n"), cad::err::ExceptionOccurred);
 }
 
 TEST_F(Reader, HandlesAreTheWritersOwnSpelling)
