@@ -41,6 +41,16 @@ public:
                                                             double zScale, double rotation,
                                                             bool overlay) = 0;
     virtual std::shared_ptr<Entity> addLine(const Point& start, const Point& end) = 0;
+    virtual std::shared_ptr<Entity> addCircle(const Point& center, double radius) = 0;
+    // Angles in radians, counter-clockwise from the X axis; the arc runs from
+    // the start angle to the end angle.
+    virtual std::shared_ptr<Entity> addArc(const Point& center, double radius, double startAngle,
+                                           double endAngle) = 0;
+    // `vertices` holds the X and Y of each vertex in turn.
+    virtual std::shared_ptr<Entity> addLightWeightPolyline(const std::vector<double>& vertices) = 0;
+    // A hatch with no boundary yet: AppendOuterLoop gives it. patternType 0
+    // is a predefined pattern, 1 user-defined, 2 custom.
+    virtual std::shared_ptr<Entity> addHatch(int patternType, const QString& patternName, bool associativity) = 0;
     // `points` are the leader's vertices, the arrowhead at the first; type 2 is
     // a straight leader with an arrowhead.
     virtual std::shared_ptr<Entity> addLeader(const std::vector<Point>& points,
@@ -51,6 +61,21 @@ public:
                                                   const Point& textPosition) = 0;
     virtual std::shared_ptr<Entity> addDimRotated(const Point& first, const Point& second,
                                                   const Point& dimLinePoint, double rotation) = 0;
+    // The diameter between two points across a circle; the text goes on a
+    // leader of that length outside the first point.
+    virtual std::shared_ptr<Entity> addDimDiametric(const Point& chordPoint, const Point& farChordPoint,
+                                                    double leaderLength) = 0;
+    // The radius from the centre to a point on the circle; the text goes on a
+    // leader of that length outside the point.
+    virtual std::shared_ptr<Entity> addDimRadial(const Point& center, const Point& chordPoint,
+                                                 double leaderLength) = 0;
+    // The angle between the lines from the vertex through each end point.
+    virtual std::shared_ptr<Entity> addDimAngular(const Point& angleVertex, const Point& firstEndPoint,
+                                                  const Point& secondEndPoint, const Point& textPoint) = 0;
+    // The X (useXAxis) or the Y of the definition point, shown at the end of
+    // the leader from it.
+    virtual std::shared_ptr<Entity> addDimOrdinate(const Point& definitionPoint, const Point& leaderEndPoint,
+                                                   bool useXAxis) = 0;
     // An attribute definition of a block: references inserted afterwards get an
     // attribute with this tag and value.
     virtual std::shared_ptr<Entity> addAttribute(double height, const QString& prompt, const Point& at,

@@ -29,6 +29,9 @@ inline constexpr int32_t KeyNotFound = static_cast<int32_t>(0x80200014u);
 inline constexpr int32_t InvalidArgument = static_cast<int32_t>(0x80070057u);
 // The object lacks the property or method.
 inline constexpr int32_t MemberNotSupported = 438;
+// A call through an object of a host that has ended: the object's server is
+// gone.
+inline constexpr int32_t RpcServerUnavailable = static_cast<int32_t>(0x800706BAu);
 // No host registered under the class name (nothing running, or no factory).
 inline constexpr int32_t CannotCreateObject = 429;
 }  // namespace err

@@ -46,5 +46,26 @@ double Entity::scaleFactor() const { raise(err::MemberNotSupported); }
 void Entity::setScaleFactor(double) { raise(err::MemberNotSupported); }
 QString Entity::path() const { raise(err::MemberNotSupported); }
 void Entity::setPath(const QString&) { raise(err::MemberNotSupported); }
+double Entity::rotation() const { raise(err::MemberNotSupported); }
+void Entity::setRotation(double) { raise(err::MemberNotSupported); }
+double Entity::measurement() const { raise(err::MemberNotSupported); }
+Point Entity::textPosition() const { raise(err::MemberNotSupported); }
+void Entity::setTextPosition(const Point&) { raise(err::MemberNotSupported); }
+Point Entity::center() const { raise(err::MemberNotSupported); }
+void Entity::setCenter(const Point&) { raise(err::MemberNotSupported); }
+double Entity::radius() const { raise(err::MemberNotSupported); }
+void Entity::setRadius(double) { raise(err::MemberNotSupported); }
+double Entity::startAngle() const { raise(err::MemberNotSupported); }
+void Entity::setStartAngle(double) { raise(err::MemberNotSupported); }
+double Entity::endAngle() const { raise(err::MemberNotSupported); }
+void Entity::setEndAngle(double) { raise(err::MemberNotSupported); }
+std::vector<double> Entity::coordinates() const { raise(err::MemberNotSupported); }
+void Entity::setCoordinates(const std::vector<double>&) { raise(err::MemberNotSupported); }
+bool Entity::closed() const { raise(err::MemberNotSupported); }
+void Entity::setClosed(bool) { raise(err::MemberNotSupported); }
+QString Entity::patternName() const { raise(err::MemberNotSupported); }
+int Entity::patternType() const { raise(err::MemberNotSupported); }
+void Entity::setPattern(int, const QString&) { raise(err::MemberNotSupported); }
+void Entity::appendOuterLoop(const std::vector<std::shared_ptr<Entity>>&) { raise(err::MemberNotSupported); }
 
 }  // namespace cad

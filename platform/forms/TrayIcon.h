@@ -46,7 +46,6 @@ public:
 
     bool isAdded() const { return added_; }
     QString tip() const { return tip_; }
-    bool isShownInSystemTray() const { return systemIcon_ && systemIcon_->isVisible(); }
 
     // One callback message, as a mouse event on the icon would bring it.
     void deliver(int message);

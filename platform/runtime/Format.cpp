@@ -8,6 +8,35 @@
 
 namespace runtime {
 
+namespace {
+
+// The number's scientific text (e.g. "-1.50000000000000e-07"), taken apart.
+template <typename Real>
+DecimalDigits digitsOf(Real value, int significantDigits)
+{
+    char buffer[64];
+    const auto written = significantDigits > 0
+                             ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                             significantDigits - 1)
+                             : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string text(buffer, written.ptr);
+    DecimalDigits decimal;
+    decimal.negative = text.front() == '-';
+    const size_t ePos = text.find('e');
+    for (size_t i = decimal.negative ? 1 : 0; i < ePos; ++i) {
+        if (text[i] != '.')
+            decimal.digits += text[i];
+    }
+    decimal.exponent = std::atoi(text.c_str() + ePos + 1);
+    return decimal;
+}
+
+}  // namespace
+
+DecimalDigits decimalDigits(double value, int significantDigits) { return digitsOf(value, significantDigits); }
+
+DecimalDigits decimalDigits(float value) { return digitsOf(value, 0); }
+
 QString formatGeneral(double value, int significantDigits)
 {
     if (std::isnan(value))
@@ -18,20 +47,13 @@ QString formatGeneral(double value, int significantDigits)
         return QStringLiteral("0");
     const int precision = std::clamp(significantDigits, 1, 17);
 
-    // Scientific text rounded to the wanted digits, e.g. "-1.50000000000000e-07";
-    // rounding first matters because it can carry into the exponent (9.99…→1E+15).
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, precision - 1);
-    const std::string text(buffer, written.ptr);
-    const bool negative = text.front() == '-';
-    const size_t ePos = text.find('e');
-    std::string digits;
-    for (size_t i = negative ? 1 : 0; i < ePos; ++i)
-        if (text[i] != '.')
-            digits += text[i];
+    // Rounding first matters because it can carry into the exponent
+    // (9.99…→1E+15).
+    DecimalDigits decimal = decimalDigits(value, precision);
+    std::string& digits = decimal.digits;
     digits.erase(digits.find_last_not_of('0') + 1);  // never empty: value != 0
-    const int exponent = std::atoi(text.c_str() + ePos + 1);
+    const bool negative = decimal.negative;
+    const int exponent = decimal.exponent;
 
     std::string out = negative ? "-" : "";
     if (exponent >= precision || exponent < -4) {

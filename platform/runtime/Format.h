@@ -3,8 +3,23 @@
 // a Single shows when it is put into a text box or joined to a string.
 
 #include <QString>
+#include <string>
 
 namespace runtime {
+
+// A finite, non-zero number as decimal digits: its sign, its significant
+// digits (the first never 0) and the decimal exponent of the first digit, so
+// that 0.0125 is {false, "125", -2}. Rounded to `significantDigits` digits
+// (then trailing zeros may follow), or, for 0, the shortest digits that read
+// back as the same value: for a Single its own shortest text, not its
+// Double's.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+DecimalDigits decimalDigits(double value, int significantDigits = 0);
+DecimalDigits decimalDigits(float value);
 
 // At most `significantDigits` significant digits (15 for a Double, 7 for a
 // Single; clamped to 1..17), rounded from the exact binary value; trailing

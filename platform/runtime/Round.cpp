@@ -1,6 +1,7 @@
 #include "platform/runtime/Round.h"
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/Format.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,17 +19,10 @@ Real roundDecimal(Real value, int places)
     if (!std::isfinite(value) || value == 0)
         return value;
 
-    // Shortest round-trip text in scientific form, e.g. "-2.675e+00".
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string text(buffer, written.ptr);
-    const bool negative = text.front() == '-';
-    const size_t ePos = text.find('e');
-    std::string digits;
-    for (size_t i = negative ? 1 : 0; i < ePos; ++i)
-        if (text[i] != '.')
-            digits += text[i];
-    const long long exponent = std::stoll(text.substr(ePos + 1));
+    const DecimalDigits decimal = decimalDigits(value);
+    const std::string& digits = decimal.digits;
+    const bool negative = decimal.negative;
+    const long long exponent = decimal.exponent;
 
     // Number of leading digits that stay; computed wide so any count is safe.
     const long long keep = exponent + 1 + static_cast<long long>(places);

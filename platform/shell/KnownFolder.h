@@ -1,8 +1,6 @@
 #pragma once
-// The shell's special folders the programs ask for, by the shell's own folder
-// numbers, so a routine that takes the number can map it here.
-
-#include <optional>
+// The shell's special folders the programs ask for, numbered as the shell
+// numbers them.
 
 namespace shell {
 
@@ -12,17 +10,5 @@ enum class KnownFolder : int {
     Recent = 8,
     StartMenu = 11,
 };
-
-// Nothing for a number the shell stand-in does not keep.
-inline std::optional<KnownFolder> knownFolderFromNumber(int number)
-{
-    switch (number) {
-    case 0: return KnownFolder::Desktop;
-    case 2: return KnownFolder::Programs;
-    case 8: return KnownFolder::Recent;
-    case 11: return KnownFolder::StartMenu;
-    default: return std::nullopt;
-    }
-}
 
 }  // namespace shell

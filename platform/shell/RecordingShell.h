@@ -39,7 +39,6 @@ public:
     // Record.
     const QList<ShellCall>& calls() const { return calls_; }
     QList<ShellCall> callsOf(ShellCall::Kind kind) const;
-    void clearCalls() { calls_.clear(); }
 
     qint64 startProgram(const QString& commandLine, WindowStyle style) override;
     bool openDocument(const QString& path) override;

@@ -58,7 +58,7 @@ QString TestEnvironment::drive(const QString& letter)
 
 const std::shared_ptr<standin::Host>& TestEnvironment::startHost()
 {
-    if (!host_) {
+    if (!host_ || !host_->isRunning()) {
         host_ = standin::Host::create(*files_, &user_);
         if (!files_->folderExists(QStringLiteral("C:\\Support")))
             files_->makeFolder(QStringLiteral("C:\\Support"));
@@ -71,6 +71,11 @@ const std::shared_ptr<standin::Host>& TestEnvironment::startHost()
     return host_;
 }
 
-void TestEnvironment::stopHost() { hosts_.unregisterRunning(cad::HostClassName); }
+void TestEnvironment::stopHost()
+{
+    hosts_.unregisterRunning(cad::HostClassName);
+    if (host_)
+        host_->shutDown();
+}
 
 }  // namespace testing_env

@@ -43,10 +43,12 @@ public:
     QString drive(const QString& letter);
 
     // A stand-in host registered as the running CAD host, with "acad.lin" on
-    // its support path (C:\Support). Created on first call.
+    // its support path (C:\Support). Created on first call, and on the first
+    // call after the host was stopped.
     const std::shared_ptr<standin::Host>& startHost();
     const std::shared_ptr<standin::Host>& host() const { return host_; }
-    // Removes the host from the running-host table, as if it had been closed.
+    // The host is closed: it leaves the running-host table, and whatever a
+    // tool still holds of it fails with RpcServerUnavailable.
     void stopHost();
 
 private:

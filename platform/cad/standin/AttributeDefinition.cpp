@@ -2,6 +2,7 @@
 
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 
 namespace standin {
 
@@ -14,46 +15,25 @@ AttributeDefinition::AttributeDefinition(const QString& tag, const QString& prom
 {
 }
 
-QString AttributeDefinition::textString() const
+QString AttributeDefinition::textString() const { return property("TextString", value_); }
+
+void AttributeDefinition::setTextString(const QString& text) { setProperty("TextString", value_, text); }
+
+double AttributeDefinition::height() const { return property("Height", height_); }
+
+cad::Point AttributeDefinition::insertionPoint() const { return property("InsertionPoint", position_); }
+
+QString AttributeDefinition::styleName() const { return property("StyleName", style_); }
+
+void AttributeDefinition::listNames(std::vector<NameRef>& names)
 {
-    enter(member("TextString"));
-    return value_;
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::TextStyle, &style_});
 }
 
-void AttributeDefinition::setTextString(const QString& text)
+void AttributeDefinition::accept(ShapeVisitor& visitor) const
 {
-    change(member("TextString"), handle() + QLatin1Char(' ') + text);
-    value_ = text;
-}
-
-double AttributeDefinition::height() const
-{
-    enter(member("Height"));
-    return height_;
-}
-
-cad::Point AttributeDefinition::insertionPoint() const
-{
-    enter(member("InsertionPoint"));
-    return position_;
-}
-
-QString AttributeDefinition::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
-
-void AttributeDefinition::collectReferences(SymbolReferences& references) const
-{
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::TextStyle, style_);
-}
-
-void AttributeDefinition::renameReferences(const SymbolRenames& renames)
-{
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::TextStyle, style_);
+    visitor.attributeDefinition(*this, {tag_, position_, position_, height_, 0.0, 0, style_});
 }
 
 void AttributeDefinition::write(RecordWriter& writer) const

@@ -29,10 +29,10 @@ public:
     double rawHeight() const { return height_; }
     const QString& rawStyle() const { return style_; }
 
-    void collectReferences(SymbolReferences& references) const override;
-    void renameReferences(const SymbolRenames& renames) override;
+    void listNames(std::vector<NameRef>& names) override;
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<AttributeDefinition>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<AttributeDefinition> read(RecordReader& reader);
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/standin/Drawing.h"
-#include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
 #include "platform/cad/standin/Validate.h"
@@ -21,68 +20,40 @@ AttributeReference::AttributeReference(const QString& tag, const QString& text, 
 {
 }
 
-QString AttributeReference::tagString() const
-{
-    enter(attributeMember("TagString"));
-    return tag_;
-}
+QString AttributeReference::tagString() const { return get(attributeMember("TagString"), tag_); }
 
 void AttributeReference::setTagString(const QString& tag)
 {
-    change(attributeMember("TagString"), handle() + QLatin1Char(' ') + tag);
-    // Assumption: a tag is never empty and holds no blank.
-    if (tag.isEmpty() || tag.contains(QLatin1Char(' ')))
-        cad::raise(cad::err::InvalidInput, QStringLiteral("\"%1\" is not a valid tag").arg(tag));
-    tag_ = tag;
+    set(attributeMember("TagString"), handle(), tag_, tag, [](const Drawing&, const QString& value) {
+        // Assumption: a tag is never empty and holds no blank.
+        if (value.isEmpty() || value.contains(QLatin1Char(' ')))
+            cad::raise(cad::err::InvalidInput, QStringLiteral("\"%1\" is not a valid tag").arg(value));
+    });
 }
 
-QString AttributeReference::textString() const
-{
-    enter(attributeMember("TextString"));
-    return text_;
-}
+QString AttributeReference::textString() const { return get(attributeMember("TextString"), text_); }
 
-void AttributeReference::setTextString(const QString& text)
-{
-    change(attributeMember("TextString"), tag_ + QLatin1Char(' ') + text);
-    text_ = text;
-}
+void AttributeReference::setTextString(const QString& text) { set(attributeMember("TextString"), tag_, text_, text); }
 
-double AttributeReference::height() const
-{
-    enter(attributeMember("Height"));
-    return height_;
-}
+double AttributeReference::height() const { return get(attributeMember("Height"), height_); }
 
 void AttributeReference::setHeight(double height)
 {
-    change(attributeMember("Height"), tag_ + QLatin1Char(' ') + JournalText::number(height));
-    Validate::positive(height, QStringLiteral("the text height"));
-    height_ = height;
+    set(attributeMember("Height"), tag_, height_, height, Validate::greaterThanZero(QStringLiteral("the text height")));
 }
 
-cad::Point AttributeReference::insertionPoint() const
-{
-    enter(attributeMember("InsertionPoint"));
-    return position_;
-}
+cad::Point AttributeReference::insertionPoint() const { return get(attributeMember("InsertionPoint"), position_); }
 
 void AttributeReference::setInsertionPoint(const cad::Point& point)
 {
-    change(attributeMember("InsertionPoint"), tag_ + QLatin1Char(' ') + JournalText::point(point));
-    position_ = point;
+    set(attributeMember("InsertionPoint"), tag_, position_, point);
 }
 
-QString AttributeReference::styleName() const
-{
-    enter(attributeMember("StyleName"));
-    return style_;
-}
+QString AttributeReference::styleName() const { return get(attributeMember("StyleName"), style_); }
 
 void AttributeReference::setStyleName(const QString& style)
 {
-    const auto drawing = change(attributeMember("StyleName"), tag_ + QLatin1Char(' ') + style);
-    style_ = Validate::textStyle(*drawing, style);
+    set(attributeMember("StyleName"), tag_, style_, style, Validate::textStyle);
 }
 
 void AttributeReference::remove()
@@ -97,17 +68,18 @@ void AttributeReference::moveBy(const cad::Point& delta)
     position_ = {position_.x + delta.x, position_.y + delta.y, position_.z + delta.z};
 }
 
-void AttributeReference::collectReferences(SymbolReferences& references) const
+TextShape AttributeReference::shape() const
 {
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::TextStyle, style_);
+    return {text_, position_, position_, height_, 0.0, 0, style_};
 }
 
-void AttributeReference::renameReferences(const SymbolRenames& renames)
+void AttributeReference::listNames(std::vector<NameRef>& names)
 {
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::TextStyle, style_);
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::TextStyle, &style_});
 }
+
+void AttributeReference::accept(ShapeVisitor& visitor) const { visitor.text(*this, shape()); }
 
 void AttributeReference::write(RecordWriter& writer) const
 {

@@ -4,6 +4,7 @@
 
 #include "platform/cad/AttributeReference.h"
 #include "platform/cad/standin/EntityBase.h"
+#include "platform/cad/standin/Shapes.h"
 
 namespace standin {
 
@@ -27,17 +28,14 @@ public:
     void setStyleName(const QString& style) override;
     void remove() override;
 
-    const QString& rawTag() const { return tag_; }
-    const QString& rawText() const { return text_; }
-    const cad::Point& position() const { return position_; }
     void moveBy(const cad::Point& delta);
-    const QString& rawStyle() const { return style_; }
     void setRawStyle(const QString& style) { style_ = style; }
+    TextShape shape() const;
 
-    void collectReferences(SymbolReferences& references) const override;
-    void renameReferences(const SymbolRenames& renames) override;
+    void listNames(std::vector<NameRef>& names) override;
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<AttributeReference>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<AttributeReference> read(RecordReader& reader);
 
 protected:

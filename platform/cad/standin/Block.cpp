@@ -1,21 +1,30 @@
 #include "platform/cad/standin/Block.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/AngularDimension.h"
+#include "platform/cad/standin/Arc.h"
 #include "platform/cad/standin/AttributeDefinition.h"
 #include "platform/cad/standin/BlockReference.h"
-#include "platform/cad/standin/Dimension.h"
+#include "platform/cad/standin/Circle.h"
+#include "platform/cad/standin/DiametricDimension.h"
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/DrawingImporter.h"
 #include "platform/cad/standin/ExternalReference.h"
+#include "platform/cad/standin/Hatch.h"
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/Leader.h"
+#include "platform/cad/standin/LightweightPolyline.h"
 #include "platform/cad/standin/Line.h"
+#include "platform/cad/standin/LinearDimension.h"
 #include "platform/cad/standin/MText.h"
+#include "platform/cad/standin/OrdinateDimension.h"
+#include "platform/cad/standin/RadialDimension.h"
 #include "platform/cad/standin/Text.h"
 #include "platform/cad/standin/Validate.h"
 #include "platform/cad/standin/Viewport.h"
 #include "platform/cad/standin/XrefOperations.h"
 
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -104,9 +113,9 @@ std::shared_ptr<cad::Entity> Block::insertBlock(const cad::Point& at, const QStr
     const auto drawing = change(blockMember("InsertBlock"), words({name, JournalText::point(at)}));
     checkScales(xScale, yScale, zScale);
     const std::shared_ptr<Block> definition = DrawingImporter::blockFor(*drawing, name);
-    // Assumption: a block cannot hold a reference to itself, and the spaces
-    // cannot be inserted as blocks.
-    if (definition.get() == this || definition->rawLayout())
+    // Assumption: a block cannot hold a reference to itself, however deep,
+    // and the spaces cannot be inserted as blocks.
+    if (definition.get() == this || definition->nests(*this) || definition->rawLayout())
         cad::raise(cad::err::InvalidInput, QStringLiteral("block %1 cannot be inserted here").arg(name));
     auto reference =
         std::make_shared<BlockReference>(definition->rawName(), at, xScale, yScale, zScale, rotation);
@@ -131,7 +140,7 @@ std::shared_ptr<cad::Entity> Block::attachExternalReference(const QString& path,
     const auto drawing = change(blockMember("AttachExternalReference"), words({path, name, JournalText::point(at)}));
     checkScales(xScale, yScale, zScale);
     const std::shared_ptr<Block> definition = XrefOperations::attach(*drawing, path, name, overlay);
-    if (definition.get() == this)
+    if (definition.get() == this || definition->nests(*this))
         cad::raise(cad::err::InvalidInput, QStringLiteral("an external reference cannot hold itself"));
     auto reference = std::make_shared<ExternalReference>(definition->rawName(), path, at, xScale, yScale, zScale,
                                                          rotation);
@@ -142,6 +151,40 @@ std::shared_ptr<cad::Entity> Block::addLine(const cad::Point& start, const cad::
 {
     const auto drawing = change(blockMember("AddLine"), words({JournalText::point(start), JournalText::point(end)}));
     return adopt(*drawing, std::make_shared<Line>(start, end));
+}
+
+std::shared_ptr<cad::Entity> Block::addCircle(const cad::Point& center, double radius)
+{
+    const auto drawing =
+        change(blockMember("AddCircle"), words({JournalText::point(center), JournalText::number(radius)}));
+    // Assumption: circles and arcs have a radius greater than 0.
+    Validate::positive(radius, QStringLiteral("the radius"));
+    return adopt(*drawing, std::make_shared<Circle>(center, radius));
+}
+
+std::shared_ptr<cad::Entity> Block::addArc(const cad::Point& center, double radius, double startAngle,
+                                           double endAngle)
+{
+    const auto drawing = change(blockMember("AddArc"), words({JournalText::point(center), JournalText::number(radius),
+                                                              JournalText::number(startAngle),
+                                                              JournalText::number(endAngle)}));
+    Validate::positive(radius, QStringLiteral("the radius"));
+    return adopt(*drawing, std::make_shared<Arc>(center, radius, startAngle, endAngle));
+}
+
+std::shared_ptr<cad::Entity> Block::addLightWeightPolyline(const std::vector<double>& vertices)
+{
+    const auto drawing =
+        change(blockMember("AddLightWeightPolyline"), LightweightPolyline::journalText(vertices));
+    return adopt(*drawing, std::make_shared<LightweightPolyline>(LightweightPolyline::vertices(vertices)));
+}
+
+std::shared_ptr<cad::Entity> Block::addHatch(int patternType, const QString& patternName, bool associativity)
+{
+    const auto drawing = change(blockMember("AddHatch"), words({QString::number(patternType), patternName,
+                                                                JournalText::flag(associativity)}));
+    Hatch::checkPattern(patternType, patternName);
+    return adopt(*drawing, std::make_shared<Hatch>(patternType, patternName, associativity));
 }
 
 std::shared_ptr<cad::Entity> Block::addLeader(const std::vector<cad::Point>& points,
@@ -179,7 +222,7 @@ std::shared_ptr<cad::Entity> Block::addDimAligned(const cad::Point& first, const
 {
     const auto drawing =
         change(blockMember("AddDimAligned"), words({JournalText::point(first), JournalText::point(second)}));
-    return adopt(*drawing, std::make_shared<Dimension>(false, first, second, textPosition, 0.0));
+    return adopt(*drawing, std::make_shared<LinearDimension>(false, first, second, textPosition, 0.0));
 }
 
 std::shared_ptr<cad::Entity> Block::addDimRotated(const cad::Point& first, const cad::Point& second,
@@ -187,7 +230,46 @@ std::shared_ptr<cad::Entity> Block::addDimRotated(const cad::Point& first, const
 {
     const auto drawing =
         change(blockMember("AddDimRotated"), words({JournalText::point(first), JournalText::point(second)}));
-    return adopt(*drawing, std::make_shared<Dimension>(true, first, second, dimLinePoint, rotation));
+    return adopt(*drawing, std::make_shared<LinearDimension>(true, first, second, dimLinePoint, rotation));
+}
+
+std::shared_ptr<cad::Entity> Block::addDimDiametric(const cad::Point& chordPoint, const cad::Point& farChordPoint,
+                                                    double leaderLength)
+{
+    const auto drawing = change(blockMember("AddDimDiametric"), words({JournalText::point(chordPoint),
+                                                                       JournalText::point(farChordPoint),
+                                                                       JournalText::number(leaderLength)}));
+    // Assumption: a leader length is 0 or more.
+    Validate::notNegative(leaderLength, QStringLiteral("the leader length"));
+    return adopt(*drawing, std::make_shared<DiametricDimension>(chordPoint, farChordPoint, leaderLength));
+}
+
+std::shared_ptr<cad::Entity> Block::addDimRadial(const cad::Point& center, const cad::Point& chordPoint,
+                                                 double leaderLength)
+{
+    const auto drawing = change(blockMember("AddDimRadial"), words({JournalText::point(center),
+                                                                    JournalText::point(chordPoint),
+                                                                    JournalText::number(leaderLength)}));
+    Validate::notNegative(leaderLength, QStringLiteral("the leader length"));
+    return adopt(*drawing, std::make_shared<RadialDimension>(center, chordPoint, leaderLength));
+}
+
+std::shared_ptr<cad::Entity> Block::addDimAngular(const cad::Point& angleVertex, const cad::Point& firstEndPoint,
+                                                  const cad::Point& secondEndPoint, const cad::Point& textPoint)
+{
+    const auto drawing = change(blockMember("AddDimAngular"), words({JournalText::point(angleVertex),
+                                                                     JournalText::point(firstEndPoint),
+                                                                     JournalText::point(secondEndPoint)}));
+    return adopt(*drawing, std::make_shared<AngularDimension>(angleVertex, firstEndPoint, secondEndPoint, textPoint));
+}
+
+std::shared_ptr<cad::Entity> Block::addDimOrdinate(const cad::Point& definitionPoint,
+                                                   const cad::Point& leaderEndPoint, bool useXAxis)
+{
+    const auto drawing = change(blockMember("AddDimOrdinate"), words({JournalText::point(definitionPoint),
+                                                                      JournalText::point(leaderEndPoint),
+                                                                      JournalText::flag(useXAxis)}));
+    return adopt(*drawing, std::make_shared<OrdinateDimension>(definitionPoint, leaderEndPoint, useXAxis));
 }
 
 std::shared_ptr<cad::Entity> Block::addAttribute(double height, const QString& prompt, const cad::Point& at,
@@ -259,6 +341,32 @@ void Block::eraseAll()
     for (const auto& entity : entities_)
         entity->markErased();
     entities_.clear();
+}
+
+bool Block::nests(const Block& target) const
+{
+    const std::shared_ptr<Drawing> drawing = weakDrawing().lock();
+    if (!drawing)
+        return false;
+    std::vector<const Block*> pending{this};
+    QSet<const Block*> seen;
+    while (!pending.empty()) {
+        const Block* block = pending.back();
+        pending.pop_back();
+        if (seen.contains(block))
+            continue;
+        seen.insert(block);
+        for (const auto& entity : block->entities_) {
+            for (const auto& [kind, name] : entity->referencedNames()) {
+                const auto inner = kind == SymbolKind::Block ? drawing->blockTable().find(name) : nullptr;
+                if (inner.get() == &target)
+                    return true;
+                if (inner)
+                    pending.push_back(inner.get());
+            }
+        }
+    }
+    return false;
 }
 
 std::vector<std::shared_ptr<AttributeDefinition>> Block::attributeDefinitions() const

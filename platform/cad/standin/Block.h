@@ -34,6 +34,11 @@ public:
                                                          const cad::Point& at, double xScale, double yScale,
                                                          double zScale, double rotation, bool overlay) override;
     std::shared_ptr<cad::Entity> addLine(const cad::Point& start, const cad::Point& end) override;
+    std::shared_ptr<cad::Entity> addCircle(const cad::Point& center, double radius) override;
+    std::shared_ptr<cad::Entity> addArc(const cad::Point& center, double radius, double startAngle,
+                                        double endAngle) override;
+    std::shared_ptr<cad::Entity> addLightWeightPolyline(const std::vector<double>& vertices) override;
+    std::shared_ptr<cad::Entity> addHatch(int patternType, const QString& patternName, bool associativity) override;
     std::shared_ptr<cad::Entity> addLeader(const std::vector<cad::Point>& points,
                                            const std::shared_ptr<cad::Entity>& annotation, int type) override;
     std::shared_ptr<cad::Entity> addText(const QString& text, const cad::Point& at, double height) override;
@@ -42,6 +47,14 @@ public:
                                                const cad::Point& textPosition) override;
     std::shared_ptr<cad::Entity> addDimRotated(const cad::Point& first, const cad::Point& second,
                                                const cad::Point& dimLinePoint, double rotation) override;
+    std::shared_ptr<cad::Entity> addDimDiametric(const cad::Point& chordPoint, const cad::Point& farChordPoint,
+                                                 double leaderLength) override;
+    std::shared_ptr<cad::Entity> addDimRadial(const cad::Point& center, const cad::Point& chordPoint,
+                                              double leaderLength) override;
+    std::shared_ptr<cad::Entity> addDimAngular(const cad::Point& angleVertex, const cad::Point& firstEndPoint,
+                                               const cad::Point& secondEndPoint, const cad::Point& textPoint) override;
+    std::shared_ptr<cad::Entity> addDimOrdinate(const cad::Point& definitionPoint, const cad::Point& leaderEndPoint,
+                                                bool useXAxis) override;
     std::shared_ptr<cad::Entity> addAttribute(double height, const QString& prompt, const cad::Point& at,
                                               const QString& tag, const QString& value) override;
     std::shared_ptr<cad::PViewport> addPViewport(const cad::Point& center, double width, double height) override;
@@ -63,6 +76,9 @@ public:
     // Erases every entity (the block itself is being removed).
     void eraseAll();
     std::vector<std::shared_ptr<AttributeDefinition>> attributeDefinitions() const;
+    // True when a reference to `target` stands in this block, or in a block
+    // referred to from it, however deep.
+    bool nests(const Block& target) const;
 
 private:
     // Puts a new entity onto the current layer and at the end of the block.

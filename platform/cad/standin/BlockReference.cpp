@@ -4,6 +4,7 @@
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 
 namespace standin {
 
@@ -23,17 +24,9 @@ BlockReference::BlockReference(int type, const QString& className, const QString
 {
 }
 
-QString BlockReference::name() const
-{
-    enter(member("Name"));
-    return blockName_;
-}
+QString BlockReference::name() const { return property("Name", blockName_); }
 
-cad::Point BlockReference::insertionPoint() const
-{
-    enter(member("InsertionPoint"));
-    return insertion_;
-}
+cad::Point BlockReference::insertionPoint() const { return property("InsertionPoint", insertion_); }
 
 void BlockReference::setInsertionPoint(const cad::Point& point)
 {
@@ -65,20 +58,20 @@ void BlockReference::place(std::weak_ptr<Drawing> drawing, std::weak_ptr<Block> 
     }
 }
 
-void BlockReference::collectReferences(SymbolReferences& references) const
+void BlockReference::listNames(std::vector<NameRef>& names)
 {
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::Block, blockName_);
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::Block, &blockName_});
     for (const auto& attribute : attributes_)
-        attribute->collectReferences(references);
+        attribute->listNames(names);
 }
 
-void BlockReference::renameReferences(const SymbolRenames& renames)
+void BlockReference::accept(ShapeVisitor& visitor) const
 {
-    EntityBase::renameReferences(renames);
-    blockName_ = renames.apply(SymbolKind::Block, blockName_);
+    BlockReferenceShape shape{blockName_, insertion_, xScale_, yScale_, zScale_, rotation_, {}};
     for (const auto& attribute : attributes_)
-        attribute->renameReferences(renames);
+        shape.attributes.push_back(attribute->shape());
+    visitor.blockReference(*this, shape);
 }
 
 void BlockReference::copyAttributesFrom(const BlockReference& from)
@@ -125,13 +118,26 @@ BlockReference::Body BlockReference::readBody(RecordReader& reader, int& attribu
     attributeCount = reader.integer();
     if (attributeCount < 0)
         reader.fail(QStringLiteral("negative attribute count"));
+    // Assumption: no scale of a block reference is 0 (see Block.InsertBlock).
+    if (body.xScale == 0.0 || body.yScale == 0.0 || body.zScale == 0.0)
+        reader.fail(QStringLiteral("a scale factor of 0"));
     return body;
 }
 
-std::shared_ptr<BlockReference> BlockReference::read(RecordReader& reader, int& attributeCount)
+void BlockReference::readAttributes(int count, EntityStream& following)
 {
+    for (int i = 0; i < count; ++i)
+        addAttribute(std::static_pointer_cast<AttributeReference>(following.nested(AttributeReference::Keyword)));
+}
+
+std::shared_ptr<BlockReference> BlockReference::read(RecordReader& reader, EntityStream& following)
+{
+    int attributeCount = 0;
     const Body b = readBody(reader, attributeCount);
-    return std::make_shared<BlockReference>(b.blockName, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
+    reader.finish();
+    auto reference = std::make_shared<BlockReference>(b.blockName, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
+    reference->readAttributes(attributeCount, following);
+    return reference;
 }
 
 }  // namespace standin

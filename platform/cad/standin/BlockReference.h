@@ -5,6 +5,7 @@
 
 #include "platform/cad/standin/AttributeReference.h"
 #include "platform/cad/standin/EntityBase.h"
+#include "platform/cad/standin/EntityKinds.h"
 
 #include <vector>
 
@@ -29,13 +30,14 @@ public:
     void addAttribute(std::shared_ptr<AttributeReference> attribute);
 
     void place(std::weak_ptr<Drawing> drawing, std::weak_ptr<Block> owner, const QString& handle) override;
-    void collectReferences(SymbolReferences& references) const override;
-    void renameReferences(const SymbolRenames& renames) override;
+    // The block's name, and the names its attributes refer to.
+    void listNames(std::vector<NameRef>& names) override;
     std::shared_ptr<EntityBase> clone() const override;
     void write(RecordWriter& writer) const override;
-    // The record's fields after the head; the attributes follow on lines of
-    // their own, read by the drawing reader.
-    static std::shared_ptr<BlockReference> read(RecordReader& reader, int& attributeCount);
+    void accept(ShapeVisitor& visitor) const override;
+    // The record's fields after the head, then the attributes, which follow
+    // on records of their own.
+    static std::shared_ptr<BlockReference> read(RecordReader& reader, EntityStream& following);
 
 protected:
     BlockReference(int type, const QString& className, const QString& blockName, const cad::Point& at,
@@ -51,7 +53,10 @@ protected:
     };
 
     void writeBody(RecordWriter& writer, const QString& keyword) const;
+    // The body; `attributeCount` is how many attribute records follow.
     static Body readBody(RecordReader& reader, int& attributeCount);
+    // Reads that many attribute records into the reference.
+    void readAttributes(int count, EntityStream& following);
     // Copies the attributes of `from` as new, unplaced attributes.
     void copyAttributesFrom(const BlockReference& from);
     QString detail() const override { return blockName_; }

@@ -42,7 +42,6 @@ public:
     QString styleTable(const QString& name) const;
 
     void addDevice(PlotDevice device) { devices_.append(std::move(device)); }
-    void addStyleTable(const QString& name) { styleTables_.append(name); }
 
     static const QString NoDevice;
 

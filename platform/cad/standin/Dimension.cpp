@@ -1,150 +1,140 @@
 #include "platform/cad/standin/Dimension.h"
 
+#include "platform/cad/standin/DimensionText.h"
 #include "platform/cad/standin/Drawing.h"
-#include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
 #include "platform/cad/standin/Validate.h"
 
+#include <cmath>
+
 namespace standin {
 
-const QString Dimension::AlignedKeyword = QStringLiteral("DIMALIGNED");
-const QString Dimension::RotatedKeyword = QStringLiteral("DIMROTATED");
+namespace {
 
-Dimension::Dimension(bool rotated, const cad::Point& first, const cad::Point& second,
-                     const cad::Point& textPosition, double rotation)
-    : EntityBase(rotated ? cad::entityType::DimRotated : cad::entityType::DimAligned,
-                 rotated ? QStringLiteral("AcDbRotatedDimension") : QStringLiteral("AcDbAlignedDimension")),
-      rotated_(rotated), first_(first), second_(second), textPosition_(textPosition), rotation_(rotation)
+// Assumption: precision runs from 0 to 8 places, unit formats from 1
+// (scientific) to 6 (the desktop's).
+constexpr int MaxPrecision = 8;
+constexpr int MaxUnitsFormat = 6;
+
+}  // namespace
+
+Dimension::Dimension(int type, QString className, const cad::Point& textPosition)
+    : EntityBase(type, std::move(className)), textPosition_(textPosition)
 {
 }
 
-QString Dimension::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
+QString Dimension::styleName() const { return property("StyleName", style_); }
 
 void Dimension::setStyleName(const QString& style)
 {
-    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
     // Assumption: a dimension takes only a dimension style the drawing has.
-    style_ = Validate::dimStyle(*drawing, style);
+    setProperty("StyleName", style_, style, Validate::dimStyle);
 }
 
-int Dimension::primaryUnitsPrecision() const
-{
-    enter(member("PrimaryUnitsPrecision"));
-    return precision_;
-}
+int Dimension::primaryUnitsPrecision() const { return property("PrimaryUnitsPrecision", precision_); }
 
 void Dimension::setPrimaryUnitsPrecision(int precision)
 {
-    change(member("PrimaryUnitsPrecision"), handle() + QLatin1Char(' ') + QString::number(precision));
-    Validate::range(precision, 0, 8, QStringLiteral("the precision"));
-    precision_ = precision;
+    setProperty("PrimaryUnitsPrecision", precision_, precision,
+                Validate::inRange(0, MaxPrecision, QStringLiteral("the precision")));
 }
 
-int Dimension::unitsFormat() const
-{
-    enter(member("UnitsFormat"));
-    return unitsFormat_;
-}
+int Dimension::unitsFormat() const { return property("UnitsFormat", unitsFormat_); }
 
 void Dimension::setUnitsFormat(int format)
 {
-    change(member("UnitsFormat"), handle() + QLatin1Char(' ') + QString::number(format));
-    // Assumption: unit formats run from 1 (scientific) to 6 (the desktop's).
-    Validate::range(format, 1, 6, QStringLiteral("the unit format"));
-    unitsFormat_ = format;
+    setProperty("UnitsFormat", unitsFormat_, format,
+                Validate::inRange(1, MaxUnitsFormat, QStringLiteral("the unit format")));
 }
 
-QString Dimension::textSuffix() const
-{
-    enter(member("TextSuffix"));
-    return suffix_;
-}
+QString Dimension::textSuffix() const { return property("TextSuffix", suffix_); }
 
-void Dimension::setTextSuffix(const QString& suffix)
-{
-    change(member("TextSuffix"), handle() + QLatin1Char(' ') + suffix);
-    suffix_ = suffix;
-}
+void Dimension::setTextSuffix(const QString& suffix) { setProperty("TextSuffix", suffix_, suffix); }
 
-QString Dimension::textOverride() const
-{
-    enter(member("TextOverride"));
-    return override_;
-}
+QString Dimension::textOverride() const { return property("TextOverride", override_); }
 
-void Dimension::setTextOverride(const QString& text)
-{
-    change(member("TextOverride"), handle() + QLatin1Char(' ') + text);
-    override_ = text;
-}
+void Dimension::setTextOverride(const QString& text) { setProperty("TextOverride", override_, text); }
 
-double Dimension::scaleFactor() const
-{
-    enter(member("ScaleFactor"));
-    return scaleFactor_;
-}
+double Dimension::scaleFactor() const { return property("ScaleFactor", scaleFactor_); }
 
 void Dimension::setScaleFactor(double factor)
 {
-    change(member("ScaleFactor"), handle() + QLatin1Char(' ') + JournalText::number(factor));
-    Validate::notNegative(factor, QStringLiteral("the scale factor"));
-    scaleFactor_ = factor;
+    setProperty("ScaleFactor", scaleFactor_, factor, Validate::zeroOrMore(QStringLiteral("the scale factor")));
 }
 
-double Dimension::arrowheadSize() const
-{
-    enter(member("ArrowheadSize"));
-    return arrowheadSize_;
-}
+double Dimension::arrowheadSize() const { return property("ArrowheadSize", arrowheadSize_); }
 
 void Dimension::setArrowheadSize(double size)
 {
-    change(member("ArrowheadSize"), handle() + QLatin1Char(' ') + JournalText::number(size));
-    Validate::notNegative(size, QStringLiteral("the arrowhead size"));
-    arrowheadSize_ = size;
+    setProperty("ArrowheadSize", arrowheadSize_, size, Validate::zeroOrMore(QStringLiteral("the arrowhead size")));
 }
 
-void Dimension::collectReferences(SymbolReferences& references) const
+double Dimension::measurement() const { return property("Measurement", measured()); }
+
+cad::Point Dimension::textPosition() const { return property("TextPosition", textPosition_); }
+
+void Dimension::setTextPosition(const cad::Point& point) { setProperty("TextPosition", textPosition_, point); }
+
+QString Dimension::displayText() const
 {
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::DimStyle, style_);
+    const QString value = measuresAngle() ? DimensionText::angle(measured(), precision_)
+                                          : DimensionText::length(measured(), unitsFormat_, precision_);
+    const QString measurementText = prefix() + value + suffix_;
+    if (override_.isEmpty())
+        return measurementText;
+    QString text = override_;
+    return text.replace(QStringLiteral("<>"), measurementText);
 }
 
-void Dimension::renameReferences(const SymbolRenames& renames)
+void Dimension::listNames(std::vector<NameRef>& names)
 {
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::DimStyle, style_);
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::DimStyle, &style_});
 }
 
-void Dimension::write(RecordWriter& writer) const
+void Dimension::writeProperties(RecordWriter& writer) const
 {
-    writeHead(writer, rotated_ ? RotatedKeyword : AlignedKeyword);
-    writer.point(first_).point(second_).point(textPosition_).number(rotation_).text(style_);
-    writer.integer(precision_).integer(unitsFormat_).text(suffix_).text(override_);
-    writer.number(scaleFactor_).number(arrowheadSize_).end();
+    writer.text(style_).integer(precision_).integer(unitsFormat_).text(suffix_).text(override_);
+    writer.number(scaleFactor_).number(arrowheadSize_);
 }
 
-std::shared_ptr<Dimension> Dimension::read(RecordReader& reader)
+void Dimension::readProperties(RecordReader& reader)
 {
-    const bool rotated = reader.keyword() == RotatedKeyword;
-    const cad::Point first = reader.point();
-    const cad::Point second = reader.point();
-    const cad::Point text = reader.point();
-    const double rotation = reader.number();
-    auto dimension = std::make_shared<Dimension>(rotated, first, second, text, rotation);
-    dimension->style_ = reader.text();
-    dimension->precision_ = reader.integer();
-    dimension->unitsFormat_ = reader.integer();
-    dimension->suffix_ = reader.text();
-    dimension->override_ = reader.text();
-    dimension->scaleFactor_ = reader.number();
-    dimension->arrowheadSize_ = reader.number();
-    return dimension;
+    style_ = reader.text();
+    precision_ = reader.integer();
+    unitsFormat_ = reader.integer();
+    suffix_ = reader.text();
+    override_ = reader.text();
+    scaleFactor_ = reader.number();
+    arrowheadSize_ = reader.number();
+    if (precision_ < 0 || precision_ > MaxPrecision || unitsFormat_ < 1 || unitsFormat_ > MaxUnitsFormat
+        || scaleFactor_ < 0.0 || arrowheadSize_ < 0.0)
+        reader.fail(QStringLiteral("dimension properties out of range"));
+}
+
+cad::Point Dimension::beyond(const cad::Point& from, const cad::Point& to, double length)
+{
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double size = std::hypot(dx, dy);
+    if (!(size > 0.0) || !std::isfinite(size))
+        return {to.x + length, to.y, to.z};
+    return {to.x + dx / size * length, to.y + dy / size * length, to.z};
+}
+
+DimensionShape Dimension::shape(DimensionShape::Kind kind, std::vector<cad::Point> points) const
+{
+    DimensionShape s;
+    s.kind = kind;
+    s.points = std::move(points);
+    s.textPosition = textPosition_;
+    s.measurement = measured();
+    s.text = displayText();
+    s.arrowheadSize = arrowheadSize_;
+    s.scaleFactor = scaleFactor_;
+    s.style = style_;
+    return s;
 }
 
 }  // namespace standin

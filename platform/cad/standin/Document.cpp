@@ -46,6 +46,8 @@ std::shared_ptr<Document> Document::create(std::weak_ptr<Host> host, std::shared
 std::shared_ptr<Document> Document::lockOpen(const std::weak_ptr<Document>& document)
 {
     std::shared_ptr<Document> locked = document.lock();
+    if (locked)
+        locked->context_->checkRunning();
     // Assumption: a call on a closed document fails with the host's general
     // exception error.
     if (!locked || locked->closed_)
@@ -55,6 +57,7 @@ std::shared_ptr<Document> Document::lockOpen(const std::weak_ptr<Document>& docu
 
 void Document::enter(const QString& member) const
 {
+    context_->checkRunning();
     if (closed_)
         cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the document is closed"));
     context_->enter(member);
@@ -62,6 +65,7 @@ void Document::enter(const QString& member) const
 
 void Document::act(const QString& member, const QString& detail) const
 {
+    context_->checkRunning();
     if (closed_)
         cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the document is closed"));
     context_->act(member, detail);

@@ -8,11 +8,13 @@ namespace standin {
 
 std::shared_ptr<Drawing> DrawingObject::alive() const
 {
+    std::shared_ptr<Drawing> drawing = drawing_.lock();
+    if (drawing)
+        drawing->context().checkRunning();
     // Assumption: the host refuses calls on an object that was erased or
     // whose drawing is no longer open with its general exception error.
     if (erased_)
         cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the object was erased"));
-    std::shared_ptr<Drawing> drawing = drawing_.lock();
     if (!drawing || drawing->isClosed())
         cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the object's drawing is not open"));
     return drawing;

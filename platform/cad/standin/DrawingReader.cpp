@@ -1,21 +1,13 @@
 #include "platform/cad/standin/DrawingReader.h"
 
-#include "platform/cad/standin/AttributeDefinition.h"
 #include "platform/cad/standin/Block.h"
-#include "platform/cad/standin/BlockReference.h"
-#include "platform/cad/standin/Dimension.h"
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/DrawingHead.h"
 #include "platform/cad/standin/DrawingWriter.h"
-#include "platform/cad/standin/ExternalReference.h"
+#include "platform/cad/standin/EntityBase.h"
 #include "platform/cad/standin/Layout.h"
-#include "platform/cad/standin/Leader.h"
-#include "platform/cad/standin/Line.h"
-#include "platform/cad/standin/MText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/SystemVariables.h"
-#include "platform/cad/standin/Text.h"
-#include "platform/cad/standin/TextEntity.h"
 #include "platform/cad/standin/Viewport.h"
 #include "platform/runtime/Error.h"
 
@@ -24,21 +16,6 @@
 namespace standin {
 
 namespace {
-
-QString textStyleOf(const EntityBase& entity)
-{
-    if (const auto* text = dynamic_cast<const TextEntity*>(&entity)) return text->rawStyle();
-    if (const auto* definition = dynamic_cast<const AttributeDefinition*>(&entity)) return definition->rawStyle();
-    if (const auto* attribute = dynamic_cast<const AttributeReference*>(&entity)) return attribute->rawStyle();
-    return QString();
-}
-
-QString dimStyleOf(const EntityBase& entity)
-{
-    if (const auto* dimension = dynamic_cast<const Dimension*>(&entity)) return dimension->rawStyle();
-    if (const auto* leader = dynamic_cast<const Leader*>(&entity)) return leader->rawStyle();
-    return QString();
-}
 
 [[noreturn]] void missing(int line, const QString& what)
 {
@@ -118,11 +95,13 @@ void DrawingReader::checkNew(const RecordReader& record, const Table& table, con
 
 void DrawingReader::checkHandle(const RecordReader& record, const QString& handle)
 {
+    // Handles are written as upper-case hexadecimal without leading zeros;
+    // fifteen digits leave room for the handles the drawing gives out later.
     bool ok = false;
-    handle.toULongLong(&ok, 16);
-    if (!ok || handles_.contains(handle.toUpper()))
-        record.fail(QStringLiteral("missing or repeated handle \"%1\"").arg(handle));
-    handles_.insert(handle.toUpper());
+    const quint64 value = handle.size() <= 15 ? handle.toULongLong(&ok, 16) : 0;
+    if (!ok || QString::number(value, 16).toUpper() != handle || handles_.contains(handle))
+        record.fail(QStringLiteral("bad or repeated handle \"%1\"").arg(handle));
+    handles_.insert(handle);
     drawing_->noteHandle(handle);
 }
 
@@ -211,53 +190,43 @@ void DrawingReader::block(RecordReader& record)
     block->setXref(xref, overlay, path);
     for (;;) {
         RecordReader line = next();
-        if (line.keyword() == QLatin1String("ENDBLOCK"))
+        if (line.keyword() == QLatin1String("ENDBLOCK")) {
+            line.finish();
             return;
+        }
         entity(line, *block);
     }
 }
 
 void DrawingReader::entity(RecordReader& record, Block& block)
 {
+    const EntityKind* kind = EntityKinds::find(record.keyword());
+    if (!kind || kind->nested)
+        record.fail(QStringLiteral("unknown entity %1").arg(record.keyword()));
+    const std::shared_ptr<EntityBase> made = readEntity(record, *kind);
+    block.append(made, made->handle());
+}
+
+std::shared_ptr<EntityBase> DrawingReader::readEntity(RecordReader& record, const EntityKind& kind)
+{
     const QString handle = record.text();
     const QString layer = record.text();
     checkHandle(record, handle);
-    std::shared_ptr<EntityBase> made;
-    int attributeCount = 0;
-    const QString& keyword = record.keyword();
-    if (keyword == Line::Keyword) made = Line::read(record);
-    else if (keyword == Text::Keyword) made = Text::read(record);
-    else if (keyword == MText::Keyword) made = MText::read(record);
-    else if (keyword == Leader::Keyword) made = Leader::read(record);
-    else if (keyword == Dimension::AlignedKeyword || keyword == Dimension::RotatedKeyword)
-        made = Dimension::read(record);
-    else if (keyword == AttributeDefinition::Keyword) made = AttributeDefinition::read(record);
-    else if (keyword == Viewport::Keyword) made = Viewport::read(record);
-    else if (keyword == BlockReference::Keyword) made = BlockReference::read(record, attributeCount);
-    else if (keyword == ExternalReference::Keyword) made = ExternalReference::read(record, attributeCount);
-    else record.fail(QStringLiteral("unknown entity %1").arg(keyword));
+    lineOf_.insert(handle, record.lineNumber());
+    const std::shared_ptr<EntityBase> made = kind.read(record, *this);
     record.finish();
     made->setLayerName(layer);
-    attributes(attributeCount, *made);
-    block.append(made, handle);
-    lineOf_.insert(handle, record.lineNumber());
+    made->place({}, {}, handle);
+    return made;
 }
 
-void DrawingReader::attributes(int count, EntityBase& reference)
+std::shared_ptr<EntityBase> DrawingReader::nested(const QString& keyword)
 {
-    for (int i = 0; i < count; ++i) {
-        RecordReader line = next();
-        if (line.keyword() != AttributeReference::Keyword)
-            line.fail(QStringLiteral("attribute expected"));
-        const QString handle = line.text();
-        const QString layer = line.text();
-        checkHandle(line, handle);
-        auto attribute = AttributeReference::read(line);
-        line.finish();
-        attribute->setLayerName(layer);
-        attribute->place({}, {}, handle);
-        static_cast<BlockReference&>(reference).addAttribute(attribute);
-    }
+    RecordReader record = next();
+    const EntityKind* kind = EntityKinds::find(keyword);
+    if (record.keyword() != keyword || !kind)
+        record.fail(QStringLiteral("%1 expected").arg(keyword));
+    return readEntity(record, *kind);
 }
 
 void DrawingReader::layout(RecordReader& record)
@@ -307,6 +276,12 @@ void DrawingReader::check()
         for (const auto& entity : block->entities())
             checkEntity(*block, *entity);
     }
+    for (const auto& block : d.blockTable().records()) {
+        // Assumption: no block holds a reference to itself, however deep
+        // (see Block.InsertBlock).
+        if (block->nests(*block))
+            missing(position_, QStringLiteral("an end to the references within block %1").arg(block->rawName()));
+    }
     const auto& sheet = d.paperSpace()->entities();
     const auto overall = sheet.empty() ? nullptr : std::dynamic_pointer_cast<Viewport>(sheet.front());
     if (!overall || !overall->isOverall())
@@ -333,30 +308,35 @@ void DrawingReader::checkEntity(const Block& block, const EntityBase& entity)
 {
     const int line = lineOf_.value(entity.handle());
     const Drawing& d = *drawing_;
-    const auto checkNames = [&](const EntityBase& e) {
-        if (!d.layerTable().find(e.layerName()))
-            missing(line, QStringLiteral("layer %1").arg(e.layerName()));
-        const QString textStyle = textStyleOf(e);
-        if (!textStyle.isEmpty() && !d.textStyleTable().find(textStyle))
-            missing(line, QStringLiteral("text style %1").arg(textStyle));
-        const QString dimStyle = dimStyleOf(e);
-        if (!dimStyle.isEmpty() && !d.dimStyleTable().find(dimStyle))
-            missing(line, QStringLiteral("dimension style %1").arg(dimStyle));
-    };
-    checkNames(entity);
-    if (const auto* reference = dynamic_cast<const BlockReference*>(&entity)) {
-        const auto target = d.blockTable().find(reference->blockName());
-        if (!target || target->rawLayout())
-            missing(line, QStringLiteral("block %1").arg(reference->blockName()));
-        for (const auto& attribute : reference->attributes())
-            checkNames(*attribute);
+    for (const auto& [kind, name] : entity.referencedNames()) {
+        switch (kind) {
+        case SymbolKind::Layer:
+            if (!d.layerTable().find(name))
+                missing(line, QStringLiteral("layer %1").arg(name));
+            break;
+        case SymbolKind::Linetype:
+            if (!d.linetypeTable().find(name))
+                missing(line, QStringLiteral("linetype %1").arg(name));
+            break;
+        case SymbolKind::TextStyle:
+            if (!d.textStyleTable().find(name))
+                missing(line, QStringLiteral("text style %1").arg(name));
+            break;
+        case SymbolKind::DimStyle:
+            if (!d.dimStyleTable().find(name))
+                missing(line, QStringLiteral("dimension style %1").arg(name));
+            break;
+        case SymbolKind::Block: {
+            const auto target = d.blockTable().find(name);
+            if (!target || target->rawLayout())
+                missing(line, QStringLiteral("block %1").arg(name));
+            break;
+        }
+        }
     }
-    if (const auto* viewport = dynamic_cast<const Viewport*>(&entity)) {
-        const auto paper = d.paperSpace();
-        const bool first = !paper->entities().empty() && paper->entities().front().get() == &entity;
-        if (&block != paper.get() || viewport->isOverall() != first)
-            RecordReader::fail(line, QStringLiteral("viewport out of place"));
-    }
+    const QString problem = entity.misplacement(d, block);
+    if (!problem.isEmpty())
+        RecordReader::fail(line, problem);
 }
 
 }  // namespace standin

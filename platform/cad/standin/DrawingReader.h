@@ -4,6 +4,8 @@
 // anything out of place raises the host's damaged-drawing error naming the
 // line. A damaged file never yields a half-read drawing.
 
+#include "platform/cad/standin/EntityKinds.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
@@ -19,7 +21,7 @@ class EntityBase;
 class HostContext;
 class RecordReader;
 
-class DrawingReader {
+class DrawingReader : private EntityStream {
 public:
     static std::shared_ptr<Drawing> read(std::shared_ptr<HostContext> context, const QByteArray& file);
 
@@ -36,7 +38,9 @@ private:
     void dimStyle(RecordReader& record);
     void block(RecordReader& record);
     void entity(RecordReader& record, Block& block);
-    void attributes(int count, EntityBase& reference);
+    // The record of an entity of that kind, with its head, its handle checked.
+    std::shared_ptr<EntityBase> readEntity(RecordReader& record, const EntityKind& kind);
+    std::shared_ptr<EntityBase> nested(const QString& keyword) override;
     void layout(RecordReader& record);
     void state(RecordReader& record);
     // The references between records, once everything is read.

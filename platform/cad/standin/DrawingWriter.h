@@ -8,6 +8,11 @@
 //   LAYOUT name and plot settings
 //   STATE current layer, active viewport handle, model space in viewport
 //   END
+// An entity's record starts with its kind's keyword (see EntityKinds), its
+// handle and its layer. Fields a record gained after the format's first
+// version (a text's rotation, a viewport's view centre) stand at its end and
+// may be missing from the files of earlier stand-ins; they then take their
+// defaults.
 
 #include <QByteArray>
 

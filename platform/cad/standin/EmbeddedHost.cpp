@@ -70,6 +70,7 @@ EmbeddedHost::~EmbeddedHost()
                      qPrintable(error.description()));
         }
     }
+    host_->shutDown();
 }
 
 QString EmbeddedHost::profilePath() const { return files::WinPath::join(folder_, ProfileFile::FileName); }

@@ -10,7 +10,8 @@
 // The folder also holds the host's support files ("acad.lin") and its
 // profile, kept between starts; it is the default support, template and
 // plot-style path. When the host ends, drawings with unsaved changes are
-// saved, since the stand-in has no window of its own to save them from.
+// saved, since the stand-in has no window of its own to save them from, and
+// then the host is shut down: whatever a tool still holds of it fails.
 
 #include <QString>
 #include <memory>

@@ -7,29 +7,16 @@
 
 namespace standin {
 
-int EntityBase::entityType() const
-{
-    enter(member("EntityType"));
-    return type_;
-}
+int EntityBase::entityType() const { return property("EntityType", type_); }
 
-QString EntityBase::entityName() const
-{
-    enter(member("EntityName"));
-    return className_;
-}
+QString EntityBase::entityName() const { return property("EntityName", className_); }
 
-QString EntityBase::layer() const
-{
-    enter(member("Layer"));
-    return layer_;
-}
+QString EntityBase::layer() const { return property("Layer", layer_); }
 
 void EntityBase::setLayer(const QString& layer)
 {
-    const auto drawing = change(member("Layer"), handle_ + QLatin1Char(' ') + layer);
     // Assumption: an entity can only go onto a layer the drawing has.
-    layer_ = Validate::layer(*drawing, layer);
+    setProperty("Layer", layer_, layer, Validate::layer);
 }
 
 void EntityBase::update() { act(member("Update"), handle_); }
@@ -49,15 +36,34 @@ void EntityBase::place(std::weak_ptr<Drawing> drawing, std::weak_ptr<Block> owne
     handle_ = handle;
 }
 
+void EntityBase::listNames(std::vector<NameRef>& names) { names.push_back({SymbolKind::Layer, &layer_}); }
+
+std::vector<std::pair<SymbolKind, QString>> EntityBase::referencedNames() const
+{
+    // Listing hands out the fields for renaming too; here they are only read.
+    std::vector<NameRef> fields;
+    const_cast<EntityBase*>(this)->listNames(fields);
+    std::vector<std::pair<SymbolKind, QString>> names;
+    for (const NameRef& field : fields)
+        names.emplace_back(field.kind, *field.name);
+    return names;
+}
+
 void EntityBase::collectReferences(SymbolReferences& references) const
 {
-    references.add(SymbolKind::Layer, layer_);
+    for (const auto& [kind, name] : referencedNames())
+        references.add(kind, name);
 }
 
 void EntityBase::renameReferences(const SymbolRenames& renames)
 {
-    layer_ = renames.apply(SymbolKind::Layer, layer_);
+    std::vector<NameRef> fields;
+    listNames(fields);
+    for (const NameRef& field : fields)
+        *field.name = renames.apply(field.kind, *field.name);
 }
+
+QString EntityBase::misplacement(const Drawing&, const Block&) const { return QString(); }
 
 QString EntityBase::describe() const
 {

@@ -18,17 +18,9 @@ ExternalReference::ExternalReference(const QString& blockName, const QString& pa
 {
 }
 
-QString ExternalReference::path() const
-{
-    enter(member("Path"));
-    return path_;
-}
+QString ExternalReference::path() const { return property("Path", path_); }
 
-void ExternalReference::setPath(const QString& path)
-{
-    change(member("Path"), handle() + QLatin1Char(' ') + path);
-    path_ = path;
-}
+void ExternalReference::setPath(const QString& path) { setProperty("Path", path_, path); }
 
 std::shared_ptr<EntityBase> ExternalReference::clone() const
 {
@@ -45,11 +37,16 @@ void ExternalReference::write(RecordWriter& writer) const
         attribute->write(writer);
 }
 
-std::shared_ptr<ExternalReference> ExternalReference::read(RecordReader& reader, int& attributeCount)
+std::shared_ptr<ExternalReference> ExternalReference::read(RecordReader& reader, EntityStream& following)
 {
+    int attributeCount = 0;
     const Body b = readBody(reader, attributeCount);
     const QString path = reader.text();
-    return std::make_shared<ExternalReference>(b.blockName, path, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
+    reader.finish();
+    auto reference =
+        std::make_shared<ExternalReference>(b.blockName, path, b.at, b.xScale, b.yScale, b.zScale, b.rotation);
+    reference->readAttributes(attributeCount, following);
+    return reference;
 }
 
 }  // namespace standin

@@ -20,7 +20,7 @@ public:
 
     std::shared_ptr<EntityBase> clone() const override;
     void write(RecordWriter& writer) const override;
-    static std::shared_ptr<ExternalReference> read(RecordReader& reader, int& attributeCount);
+    static std::shared_ptr<ExternalReference> read(RecordReader& reader, EntityStream& following);
 
 private:
     QString path_;

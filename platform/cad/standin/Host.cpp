@@ -79,12 +79,27 @@ void Host::zoomScaled(double scale, int scaleType)
 
 int Host::subscribeBeginCommand(BeginCommandHandler handler)
 {
+    context_->checkRunning();
     const int id = nextSubscription_++;
     subscribers_.insert(id, std::move(handler));
     return id;
 }
 
-void Host::unsubscribeBeginCommand(int subscription) { subscribers_.remove(subscription); }
+void Host::unsubscribeBeginCommand(int subscription)
+{
+    context_->checkRunning();
+    subscribers_.remove(subscription);
+}
+
+void Host::shutDown()
+{
+    if (!context_->isRunning())
+        return;
+    context_->journal().record(QStringLiteral("User.ShutDown"));
+    context_->stop();
+    // Its events end with it.
+    subscribers_.clear();
+}
 
 void Host::startCommand(const QString& commandName)
 {

@@ -48,6 +48,13 @@ public:
     // The person starts a command: BeginCommand goes to every subscriber.
     void startCommand(const QString& commandName);
 
+    // The program ends. Its documents and drawings stay for the stand-in's
+    // own access, but every call a tool makes through any object of the host
+    // it still holds (the application, a document, a table, an entity, ...)
+    // raises RpcServerUnavailable from then on.
+    void shutDown();
+    bool isRunning() const { return context_->isRunning(); }
+
     // A new document with the default drawing or one from a template, made
     // active; no mode rules apply (tests and start-up use it).
     std::shared_ptr<Document> addDocument(const QString& templatePath = QString());

@@ -1,5 +1,6 @@
 #include "platform/cad/standin/HostContext.h"
 
+#include "platform/cad/CadErrors.h"
 #include "platform/cad/standin/SystemVariables.h"
 
 namespace standin {
@@ -29,8 +30,18 @@ void HostContext::setAppVariable(const QString& name, const QVariant& value)
         stateObserver_();
 }
 
+void HostContext::checkRunning() const
+{
+    // Assumption: a host that has ended answers every call through an object
+    // a tool still holds with the RPC server's unavailability, whatever the
+    // object.
+    if (!running_)
+        cad::raise(cad::err::RpcServerUnavailable);
+}
+
 void HostContext::act(const QString& member, const QString& detail)
 {
+    checkRunning();
     journal_.record(detail.isEmpty() ? member : member + QLatin1Char(' ') + detail);
     failures_.check(member);
 }

@@ -2,8 +2,8 @@
 // What every object of one stand-in host shares: the file system its drawings
 // live in, the journal, the injected failures, the user who answers prompts,
 // the plot device catalogue and the plots made, the active profile and the
-// application-wide system variables. Also the two guards every host member
-// passes through.
+// application-wide system variables, and whether the host still runs. Also the
+// guards every host member passes through.
 
 #include "platform/cad/standin/DeviceCatalogue.h"
 #include "platform/cad/standin/Failures.h"
@@ -49,9 +49,21 @@ public:
     // real run can keep them between program starts.
     void setStateObserver(std::function<void()> observer) { stateObserver_ = std::move(observer); }
 
-    // Guard of a read: raises a failure injected for the member.
-    void enter(const QString& member) { failures_.check(member); }
-    // Guard of an action: journals it, then raises an injected failure.
+    // Once the host has been shut down every call through any of its objects
+    // fails; nothing more is journalled.
+    bool isRunning() const { return running_; }
+    void stop() { running_ = false; }
+    // The first guard of every member: raises RpcServerUnavailable once the
+    // host is gone.
+    void checkRunning() const;
+    // Guard of a read: the host runs, then a failure injected for the member.
+    void enter(const QString& member)
+    {
+        checkRunning();
+        failures_.check(member);
+    }
+    // Guard of an action: the host runs, the action is journalled, then an
+    // injected failure.
     void act(const QString& member, const QString& detail = QString());
 
 private:
@@ -64,6 +76,7 @@ private:
     ProfileState profile_;
     QHash<QString, QVariant> appVariables_;
     std::function<void()> stateObserver_;
+    bool running_ = true;
 };
 
 }  // namespace standin

@@ -20,17 +20,9 @@ Layout::Layout(std::weak_ptr<Drawing> drawing, QString name) : DrawingObject(std
         settings_.plotType = cad::plotType::Layout;
 }
 
-QString Layout::name() const
-{
-    enter(member("Name"));
-    return name_;
-}
+QString Layout::name() const { return get(member("Name"), name_); }
 
-QString Layout::configName() const
-{
-    enter(member("ConfigName"));
-    return settings_.device;
-}
+QString Layout::configName() const { return get(member("ConfigName"), settings_.device); }
 
 void Layout::setConfigName(const QString& device)
 {
@@ -45,11 +37,7 @@ void Layout::setConfigName(const QString& device)
         settings_.media = found->media.isEmpty() ? QString() : found->media.first().canonicalName;
 }
 
-QString Layout::canonicalMediaName() const
-{
-    enter(member("CanonicalMediaName"));
-    return settings_.media;
-}
+QString Layout::canonicalMediaName() const { return get(member("CanonicalMediaName"), settings_.media); }
 
 void Layout::setCanonicalMediaName(const QString& media)
 {
@@ -61,60 +49,38 @@ void Layout::setCanonicalMediaName(const QString& media)
     settings_.media = media;
 }
 
-int Layout::plotRotation() const
-{
-    enter(member("PlotRotation"));
-    return settings_.rotation;
-}
+int Layout::plotRotation() const { return get(member("PlotRotation"), settings_.rotation); }
 
 void Layout::setPlotRotation(int rotation)
 {
-    change(member("PlotRotation"), QString::number(rotation));
-    Validate::range(rotation, 0, 3, QStringLiteral("the plot rotation"));
-    settings_.rotation = rotation;
+    set(member("PlotRotation"), {}, settings_.rotation, rotation,
+        Validate::inRange(0, 3, QStringLiteral("the plot rotation")));
 }
 
-int Layout::plotType() const
-{
-    enter(member("PlotType"));
-    return settings_.plotType;
-}
+int Layout::plotType() const { return get(member("PlotType"), settings_.plotType); }
 
 void Layout::setPlotType(int type)
 {
-    change(member("PlotType"), QString::number(type));
-    Validate::range(type, cad::plotType::Display, cad::plotType::Layout, QStringLiteral("the plot type"));
-    settings_.plotType = type;
+    set(member("PlotType"), {}, settings_.plotType, type,
+        Validate::inRange(cad::plotType::Display, cad::plotType::Layout, QStringLiteral("the plot type")));
 }
 
-int Layout::standardScale() const
-{
-    enter(member("StandardScale"));
-    return settings_.standardScale;
-}
+int Layout::standardScale() const { return get(member("StandardScale"), settings_.standardScale); }
 
 void Layout::setStandardScale(int scale)
 {
-    change(member("StandardScale"), QString::number(scale));
     // Assumption: standard scales run from 0 (scale to fit) to 31 (100:1).
-    Validate::range(scale, 0, 31, QStringLiteral("the standard scale"));
-    settings_.standardScale = scale;
+    set(member("StandardScale"), {}, settings_.standardScale, scale,
+        Validate::inRange(0, 31, QStringLiteral("the standard scale")));
 }
 
-bool Layout::centerPlot() const
-{
-    enter(member("CenterPlot"));
-    return settings_.center;
-}
+bool Layout::centerPlot() const { return get(member("CenterPlot"), settings_.center); }
 
-void Layout::setCenterPlot(bool center)
-{
-    change(member("CenterPlot"), JournalText::flag(center));
-    settings_.center = center;
-}
+void Layout::setCenterPlot(bool center) { set(member("CenterPlot"), {}, settings_.center, center); }
 
 cad::Point2 Layout::plotOrigin() const
 {
+    // The origin is worked out only after the guards.
     enter(member("PlotOrigin"));
     return origin();
 }
@@ -150,11 +116,7 @@ cad::Point2 Layout::origin() const
     return {(paperWidth - areaWidth * factor) / 2.0, (paperHeight - areaHeight * factor) / 2.0};
 }
 
-QString Layout::styleSheet() const
-{
-    enter(member("StyleSheet"));
-    return settings_.styleSheet;
-}
+QString Layout::styleSheet() const { return get(member("StyleSheet"), settings_.styleSheet); }
 
 void Layout::setStyleSheet(const QString& table)
 {
@@ -171,17 +133,9 @@ void Layout::setStyleSheet(const QString& table)
     settings_.styleSheet = known;
 }
 
-bool Layout::plotWithPlotStyles() const
-{
-    enter(member("PlotWithPlotStyles"));
-    return settings_.withPlotStyles;
-}
+bool Layout::plotWithPlotStyles() const { return get(member("PlotWithPlotStyles"), settings_.withPlotStyles); }
 
-void Layout::setPlotWithPlotStyles(bool use)
-{
-    change(member("PlotWithPlotStyles"), JournalText::flag(use));
-    settings_.withPlotStyles = use;
-}
+void Layout::setPlotWithPlotStyles(bool use) { set(member("PlotWithPlotStyles"), {}, settings_.withPlotStyles, use); }
 
 void Layout::setWindowToPlot(const cad::Point2& lowerLeft, const cad::Point2& upperRight)
 {
@@ -196,8 +150,7 @@ void Layout::setWindowToPlot(const cad::Point2& lowerLeft, const cad::Point2& up
 
 std::pair<cad::Point2, cad::Point2> Layout::getWindowToPlot() const
 {
-    enter(member("GetWindowToPlot"));
-    return {settings_.windowLowerLeft, settings_.windowUpperRight};
+    return get(member("GetWindowToPlot"), std::pair(settings_.windowLowerLeft, settings_.windowUpperRight));
 }
 
 void Layout::refreshPlotDeviceInfo() { act(member("RefreshPlotDeviceInfo")); }

@@ -1,69 +1,53 @@
 #include "platform/cad/standin/Leader.h"
 
 #include "platform/cad/standin/Drawing.h"
-#include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
 
 const QString Leader::Keyword = QStringLiteral("LEADER");
 
+namespace {
+
+// Types 2 and 3 end in an arrowhead; 0 and 1 do not.
+constexpr int FirstTypeWithArrow = 2;
+
+}  // namespace
+
 Leader::Leader(std::vector<cad::Point> points, int type)
     : EntityBase(cad::entityType::Leader, QStringLiteral("AcDbLeader")), points_(std::move(points)), type_(type)
 {
 }
 
-double Leader::arrowheadSize() const
-{
-    enter(member("ArrowheadSize"));
-    return arrowheadSize_;
-}
+double Leader::arrowheadSize() const { return property("ArrowheadSize", arrowheadSize_); }
 
 void Leader::setArrowheadSize(double size)
 {
-    change(member("ArrowheadSize"), handle() + QLatin1Char(' ') + JournalText::number(size));
-    Validate::notNegative(size, QStringLiteral("the arrowhead size"));
-    arrowheadSize_ = size;
+    setProperty("ArrowheadSize", arrowheadSize_, size, Validate::zeroOrMore(QStringLiteral("the arrowhead size")));
 }
 
-double Leader::scaleFactor() const
-{
-    enter(member("ScaleFactor"));
-    return scaleFactor_;
-}
+double Leader::scaleFactor() const { return property("ScaleFactor", scaleFactor_); }
 
 void Leader::setScaleFactor(double factor)
 {
-    change(member("ScaleFactor"), handle() + QLatin1Char(' ') + JournalText::number(factor));
-    Validate::notNegative(factor, QStringLiteral("the scale factor"));
-    scaleFactor_ = factor;
+    setProperty("ScaleFactor", scaleFactor_, factor, Validate::zeroOrMore(QStringLiteral("the scale factor")));
 }
 
-QString Leader::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
+QString Leader::styleName() const { return property("StyleName", style_); }
 
 void Leader::setStyleName(const QString& style)
 {
-    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
     // Assumption: leaders, like dimensions, take dimension styles.
-    style_ = Validate::dimStyle(*drawing, style);
+    setProperty("StyleName", style_, style, Validate::dimStyle);
 }
 
-void Leader::collectReferences(SymbolReferences& references) const
+void Leader::listNames(std::vector<NameRef>& names)
 {
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::DimStyle, style_);
-}
-
-void Leader::renameReferences(const SymbolRenames& renames)
-{
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::DimStyle, style_);
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::DimStyle, &style_});
 }
 
 void Leader::write(RecordWriter& writer) const
@@ -76,6 +60,11 @@ void Leader::write(RecordWriter& writer) const
     writer.end();
 }
 
+void Leader::accept(ShapeVisitor& visitor) const
+{
+    visitor.leader(*this, {points_, type_ >= FirstTypeWithArrow, arrowheadSize_, scaleFactor_});
+}
+
 std::shared_ptr<Leader> Leader::read(RecordReader& reader)
 {
     const int type = reader.integer();
@@ -83,6 +72,8 @@ std::shared_ptr<Leader> Leader::read(RecordReader& reader)
     const double scale = reader.number();
     const QString style = reader.text();
     const int count = reader.integer();
+    if (type < 0 || type > 3 || arrow < 0.0 || scale < 0.0)
+        reader.fail(QStringLiteral("leader type, arrowhead or scale out of range"));
     if (count < 2 || count > 10000)
         reader.fail(QStringLiteral("a leader needs 2 or more vertices"));
     std::vector<cad::Point> points;

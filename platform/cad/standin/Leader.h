@@ -23,16 +23,10 @@ public:
     QString styleName() const override;
     void setStyleName(const QString& style) override;
 
-    const std::vector<cad::Point>& points() const { return points_; }
-    int type() const { return type_; }
-    double rawArrowheadSize() const { return arrowheadSize_; }
-    double rawScaleFactor() const { return scaleFactor_; }
-    const QString& rawStyle() const { return style_; }
-
-    void collectReferences(SymbolReferences& references) const override;
-    void renameReferences(const SymbolRenames& renames) override;
+    void listNames(std::vector<NameRef>& names) override;
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<Leader>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<Leader> read(RecordReader& reader);
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 
 namespace standin {
 
@@ -13,23 +14,17 @@ Line::Line(const cad::Point& start, const cad::Point& end)
 {
 }
 
-cad::Point Line::endPoint() const
-{
-    enter(member("EndPoint"));
-    return end_;
-}
+cad::Point Line::endPoint() const { return property("EndPoint", end_); }
 
-void Line::setEndPoint(const cad::Point& point)
-{
-    change(member("EndPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
-    end_ = point;
-}
+void Line::setEndPoint(const cad::Point& point) { setProperty("EndPoint", end_, point); }
 
 void Line::write(RecordWriter& writer) const
 {
     writeHead(writer, Keyword);
     writer.point(start_).point(end_).end();
 }
+
+void Line::accept(ShapeVisitor& visitor) const { visitor.line(*this, {start_, end_}); }
 
 std::shared_ptr<Line> Line::read(RecordReader& reader)
 {

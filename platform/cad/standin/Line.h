@@ -16,10 +16,10 @@ public:
     cad::Point endPoint() const override;
     void setEndPoint(const cad::Point& point) override;
 
-    const cad::Point& startPoint() const { return start_; }
-
+    std::vector<cad::Point> outline() const override { return {start_, end_}; }
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<Line>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<Line> read(RecordReader& reader);
 
 protected:

@@ -1,8 +1,8 @@
 #include "platform/cad/standin/MText.h"
 
-#include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
@@ -20,29 +20,26 @@ MText::MText(const cad::Point& at, double width, const QString& text)
 {
 }
 
-int MText::attachmentPoint() const
-{
-    enter(member("AttachmentPoint"));
-    return attachment_;
-}
+int MText::attachmentPoint() const { return property("AttachmentPoint", attachment_); }
 
 void MText::setAttachmentPoint(int attachment)
 {
-    change(member("AttachmentPoint"), handle() + QLatin1Char(' ') + QString::number(attachment));
-    Validate::range(attachment, 1, 9, QStringLiteral("the attachment point"));
-    attachment_ = attachment;
+    setProperty("AttachmentPoint", attachment_, attachment,
+                Validate::inRange(1, 9, QStringLiteral("the attachment point")));
 }
 
-void MText::setInsertionPoint(const cad::Point& point)
-{
-    change(member("InsertionPoint"), handle() + QLatin1Char(' ') + JournalText::point(point));
-    insertion_ = point;
-}
+void MText::setInsertionPoint(const cad::Point& point) { setProperty("InsertionPoint", insertion_, point); }
 
 void MText::write(RecordWriter& writer) const
 {
     writeHead(writer, Keyword);
-    writer.text(text_).point(insertion_).number(width_).number(height_).text(style_).integer(attachment_).end();
+    writer.text(text_).point(insertion_).number(width_).number(height_).text(style_).integer(attachment_);
+    writer.number(rotation_).end();
+}
+
+void MText::accept(ShapeVisitor& visitor) const
+{
+    visitor.paragraph(*this, {text_, insertion_, width_, height_, rotation_, attachment_, style_});
 }
 
 std::shared_ptr<MText> MText::read(RecordReader& reader)
@@ -54,8 +51,10 @@ std::shared_ptr<MText> MText::read(RecordReader& reader)
     text->height_ = reader.number();
     text->style_ = reader.text();
     text->attachment_ = reader.integer();
-    if (text->height_ <= 0.0 || text->attachment_ < 1 || text->attachment_ > 9)
-        reader.fail(QStringLiteral("text height or attachment out of range"));
+    if (!reader.atEnd())
+        text->rotation_ = reader.number();
+    if (width < 0.0 || text->height_ <= 0.0 || text->attachment_ < 1 || text->attachment_ > 9)
+        reader.fail(QStringLiteral("text width, height or attachment out of range"));
     return text;
 }
 

@@ -18,10 +18,9 @@ public:
     void setAttachmentPoint(int attachment) override;
     void setInsertionPoint(const cad::Point& point) override;
 
-    int rawAttachment() const { return attachment_; }
-
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<MText>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<MText> read(RecordReader& reader);
 
 private:

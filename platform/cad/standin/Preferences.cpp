@@ -5,6 +5,26 @@
 
 namespace standin {
 
+namespace {
+
+QString filesMember(const char* name) { return QStringLiteral("PreferencesFiles.") + QLatin1String(name); }
+
+}  // namespace
+
+QString Preferences::path(const QString& member, QString ProfileState::*field) const
+{
+    context_->enter(member);
+    return context_->profile().*field;
+}
+
+void Preferences::setPath(const QString& member, QString ProfileState::*field, const QString& value)
+{
+    context_->act(member, value);
+    ProfileState profile = context_->profile();
+    profile.*field = value;
+    context_->setProfile(profile);
+}
+
 std::shared_ptr<cad::PreferencesFiles> Preferences::files() const
 {
     context_->enter(QStringLiteral("Preferences.Files"));
@@ -17,52 +37,36 @@ std::shared_ptr<cad::PreferencesProfiles> Preferences::profiles() const
     return std::const_pointer_cast<Preferences>(shared_from_this());
 }
 
-QString Preferences::supportPath() const
-{
-    context_->enter(QStringLiteral("PreferencesFiles.SupportPath"));
-    return context_->profile().supportPath;
-}
+QString Preferences::supportPath() const { return path(filesMember("SupportPath"), &ProfileState::supportPath); }
 
 void Preferences::setSupportPath(const QString& path)
 {
-    context_->act(QStringLiteral("PreferencesFiles.SupportPath"), path);
-    ProfileState profile = context_->profile();
-    profile.supportPath = path;
-    context_->setProfile(profile);
+    setPath(filesMember("SupportPath"), &ProfileState::supportPath, path);
 }
 
 QString Preferences::templateDwgPath() const
 {
-    context_->enter(QStringLiteral("PreferencesFiles.TemplateDwgPath"));
-    return context_->profile().templateDwgPath;
+    return path(filesMember("TemplateDwgPath"), &ProfileState::templateDwgPath);
 }
 
 void Preferences::setTemplateDwgPath(const QString& path)
 {
-    context_->act(QStringLiteral("PreferencesFiles.TemplateDwgPath"), path);
-    ProfileState profile = context_->profile();
-    profile.templateDwgPath = path;
-    context_->setProfile(profile);
+    setPath(filesMember("TemplateDwgPath"), &ProfileState::templateDwgPath, path);
 }
 
 QString Preferences::printerStyleSheetPath() const
 {
-    context_->enter(QStringLiteral("PreferencesFiles.PrinterStyleSheetPath"));
-    return context_->profile().printerStyleSheetPath;
+    return path(filesMember("PrinterStyleSheetPath"), &ProfileState::printerStyleSheetPath);
 }
 
 void Preferences::setPrinterStyleSheetPath(const QString& path)
 {
-    context_->act(QStringLiteral("PreferencesFiles.PrinterStyleSheetPath"), path);
-    ProfileState profile = context_->profile();
-    profile.printerStyleSheetPath = path;
-    context_->setProfile(profile);
+    setPath(filesMember("PrinterStyleSheetPath"), &ProfileState::printerStyleSheetPath, path);
 }
 
 QString Preferences::activeProfile() const
 {
-    context_->enter(QStringLiteral("PreferencesProfiles.ActiveProfile"));
-    return context_->profile().activeProfile;
+    return path(QStringLiteral("PreferencesProfiles.ActiveProfile"), &ProfileState::activeProfile);
 }
 
 void Preferences::setActiveProfile(const QString& profile)

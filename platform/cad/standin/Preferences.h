@@ -3,6 +3,7 @@
 // kept in the host context so a real run can store them between starts.
 
 #include "platform/cad/Preferences.h"
+#include "platform/cad/standin/ProfileState.h"
 
 #include <memory>
 
@@ -31,6 +32,11 @@ public:
     void setActiveProfile(const QString& profile) override;
 
 private:
+    // A path of the profile: read with the guards; written journalled with
+    // the value, then kept in the profile.
+    QString path(const QString& member, QString ProfileState::*field) const;
+    void setPath(const QString& member, QString ProfileState::*field, const QString& value);
+
     std::shared_ptr<HostContext> context_;
 };
 

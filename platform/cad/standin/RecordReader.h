@@ -23,6 +23,9 @@ public:
     bool flag();
     cad::Point point();
     cad::Point2 point2();
+    // True when every field has been read: the fields a record gained after
+    // the format's first version are missing from older files.
+    bool atEnd() const { return position_ >= fields_.size(); }
     // Raises when fields are left.
     void finish() const;
 

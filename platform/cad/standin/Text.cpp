@@ -4,6 +4,7 @@
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
@@ -24,24 +25,14 @@ Text::Text(const QString& text, const cad::Point& at, double height)
 {
 }
 
-int Text::alignment() const
-{
-    enter(member("Alignment"));
-    return alignment_;
-}
+int Text::alignment() const { return property("Alignment", alignment_); }
 
 void Text::setAlignment(int alignment)
 {
-    change(member("Alignment"), handle() + QLatin1Char(' ') + QString::number(alignment));
-    Validate::range(alignment, 0, 14, QStringLiteral("the text alignment"));
-    alignment_ = alignment;
+    setProperty("Alignment", alignment_, alignment, Validate::inRange(0, 14, QStringLiteral("the text alignment")));
 }
 
-cad::Point Text::textAlignmentPoint() const
-{
-    enter(member("TextAlignmentPoint"));
-    return alignmentPoint_;
-}
+cad::Point Text::textAlignmentPoint() const { return property("TextAlignmentPoint", alignmentPoint_); }
 
 void Text::setTextAlignmentPoint(const cad::Point& point)
 {
@@ -64,7 +55,13 @@ void Text::setInsertionPoint(const cad::Point& point)
 void Text::write(RecordWriter& writer) const
 {
     writeHead(writer, Keyword);
-    writer.text(text_).point(insertion_).point(alignmentPoint_).number(height_).text(style_).integer(alignment_).end();
+    writer.text(text_).point(insertion_).point(alignmentPoint_).number(height_).text(style_).integer(alignment_);
+    writer.number(rotation_).end();
+}
+
+void Text::accept(ShapeVisitor& visitor) const
+{
+    visitor.text(*this, {text_, insertion_, alignmentPoint_, height_, rotation_, alignment_, style_});
 }
 
 std::shared_ptr<Text> Text::read(RecordReader& reader)
@@ -77,6 +74,8 @@ std::shared_ptr<Text> Text::read(RecordReader& reader)
     text->alignmentPoint_ = alignmentPoint;
     text->style_ = reader.text();
     text->alignment_ = reader.integer();
+    if (!reader.atEnd())
+        text->rotation_ = reader.number();
     if (height <= 0.0 || text->alignment_ < 0 || text->alignment_ > 14)
         reader.fail(QStringLiteral("text height or alignment out of range"));
     return text;

@@ -21,10 +21,9 @@ public:
     void setTextAlignmentPoint(const cad::Point& point) override;
     void setInsertionPoint(const cad::Point& point) override;
 
-    int rawAlignment() const { return alignment_; }
-
     std::shared_ptr<EntityBase> clone() const override { return std::make_shared<Text>(*this); }
     void write(RecordWriter& writer) const override;
+    void accept(ShapeVisitor& visitor) const override;
     static std::shared_ptr<Text> read(RecordReader& reader);
 
 private:

@@ -1,7 +1,6 @@
 #include "platform/cad/standin/TextEntity.h"
 
 #include "platform/cad/standin/Drawing.h"
-#include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
@@ -11,60 +10,39 @@ TextEntity::TextEntity(int type, QString className, const QString& text, const c
 {
 }
 
-QString TextEntity::textString() const
-{
-    enter(member("TextString"));
-    return text_;
-}
+QString TextEntity::textString() const { return property("TextString", text_); }
 
-void TextEntity::setTextString(const QString& text)
-{
-    change(member("TextString"), handle() + QLatin1Char(' ') + text);
-    text_ = text;
-}
+void TextEntity::setTextString(const QString& text) { setProperty("TextString", text_, text); }
 
-double TextEntity::height() const
-{
-    enter(member("Height"));
-    return height_;
-}
+double TextEntity::height() const { return property("Height", height_); }
 
 void TextEntity::setHeight(double height)
 {
-    change(member("Height"), handle() + QLatin1Char(' ') + JournalText::number(height));
-    Validate::positive(height, QStringLiteral("the text height"));
-    height_ = height;
+    setProperty("Height", height_, height, Validate::greaterThanZero(QStringLiteral("the text height")));
 }
 
-QString TextEntity::styleName() const
-{
-    enter(member("StyleName"));
-    return style_;
-}
+QString TextEntity::styleName() const { return property("StyleName", style_); }
 
 void TextEntity::setStyleName(const QString& style)
 {
-    const auto drawing = change(member("StyleName"), handle() + QLatin1Char(' ') + style);
     // Assumption: a text takes only a text style the drawing has.
-    style_ = Validate::textStyle(*drawing, style);
+    setProperty("StyleName", style_, style, Validate::textStyle);
 }
 
-cad::Point TextEntity::insertionPoint() const
+cad::Point TextEntity::insertionPoint() const { return property("InsertionPoint", insertion_); }
+
+double TextEntity::rotation() const { return property("Rotation", rotation_); }
+
+void TextEntity::setRotation(double rotation)
 {
-    enter(member("InsertionPoint"));
-    return insertion_;
+    // Assumption: a text's rotation is any angle, kept as it is given.
+    setProperty("Rotation", rotation_, rotation, Validate::aNumber(QStringLiteral("the rotation")));
 }
 
-void TextEntity::collectReferences(SymbolReferences& references) const
+void TextEntity::listNames(std::vector<NameRef>& names)
 {
-    EntityBase::collectReferences(references);
-    references.add(SymbolKind::TextStyle, style_);
-}
-
-void TextEntity::renameReferences(const SymbolRenames& renames)
-{
-    EntityBase::renameReferences(renames);
-    style_ = renames.apply(SymbolKind::TextStyle, style_);
+    EntityBase::listNames(names);
+    names.push_back({SymbolKind::TextStyle, &style_});
 }
 
 }  // namespace standin

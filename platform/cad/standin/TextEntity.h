@@ -1,7 +1,7 @@
 #pragma once
 // What the single-line and the paragraph text share: the string, insertion
-// point, height and text style, with their journalled members and the style
-// they refer to. How the insertion point moves is each kind's own.
+// point, height, rotation and text style, with their journalled members and
+// the style they refer to. How the insertion point moves is each kind's own.
 
 #include "platform/cad/standin/EntityBase.h"
 
@@ -16,13 +16,10 @@ public:
     QString styleName() const override;
     void setStyleName(const QString& style) override;
     cad::Point insertionPoint() const override;
+    double rotation() const override;
+    void setRotation(double rotation) override;
 
-    const QString& rawText() const { return text_; }
-    double rawHeight() const { return height_; }
-    const QString& rawStyle() const { return style_; }
-
-    void collectReferences(SymbolReferences& references) const override;
-    void renameReferences(const SymbolRenames& renames) override;
+    void listNames(std::vector<NameRef>& names) override;
 
 protected:
     TextEntity(int type, QString className, const QString& text, const cad::Point& at, double height);
@@ -32,6 +29,7 @@ protected:
     QString text_;
     cad::Point insertion_;
     double height_;
+    double rotation_ = 0.0;
     QString style_ = QStringLiteral("Standard");
 };
 

@@ -7,14 +7,25 @@
 
 namespace standin {
 
-void Validate::symbolName(const QString& name)
+bool Validate::isSymbolName(const QString& name)
 {
     static const QString forbidden = QStringLiteral("<>/\\\":;?*|,=`");
     bool bad = name.isEmpty() || name.size() > 255 || name.trimmed() != name;
     for (const QChar c : name)
         bad = bad || forbidden.contains(c) || c.unicode() < 32;
-    if (bad)
+    return !bad;
+}
+
+void Validate::symbolName(const QString& name)
+{
+    if (!isSymbolName(name))
         cad::raise(cad::err::InvalidInput, QStringLiteral("\"%1\" is not a valid name").arg(name));
+}
+
+void Validate::finite(double value, const QString& what)
+{
+    if (!std::isfinite(value))
+        cad::raise(cad::err::InvalidInput, QStringLiteral("%1 must be a number").arg(what));
 }
 
 void Validate::positive(double value, const QString& what)

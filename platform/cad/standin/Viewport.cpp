@@ -1,10 +1,12 @@
 #include "platform/cad/standin/Viewport.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/Block.h"
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/JournalText.h"
 #include "platform/cad/standin/RecordReader.h"
 #include "platform/cad/standin/RecordWriter.h"
+#include "platform/cad/standin/Shapes.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
@@ -13,21 +15,16 @@ const QString Viewport::Keyword = QStringLiteral("VPORT");
 
 Viewport::Viewport(const cad::Point& center, double width, double height, bool overall)
     : EntityBase(cad::entityType::PViewport, QStringLiteral("AcDbViewport")), center_(center), width_(width),
-      height_(height), overall_(overall)
+      height_(height), viewCenter_(center), overall_(overall)
 {
 }
 
-double Viewport::customScale() const
-{
-    enter(QStringLiteral("PViewport.CustomScale"));
-    return scale_;
-}
+double Viewport::customScale() const { return get(QStringLiteral("PViewport.CustomScale"), scale_); }
 
 void Viewport::setCustomScale(double scale)
 {
-    change(QStringLiteral("PViewport.CustomScale"), handle() + QLatin1Char(' ') + JournalText::number(scale));
-    Validate::positive(scale, QStringLiteral("the viewport scale"));
-    scale_ = scale;
+    set(QStringLiteral("PViewport.CustomScale"), handle(), scale_, scale,
+        Validate::greaterThanZero(QStringLiteral("the viewport scale")));
 }
 
 void Viewport::display(bool on)
@@ -54,7 +51,24 @@ void Viewport::remove()
 void Viewport::write(RecordWriter& writer) const
 {
     writeHead(writer, Keyword);
-    writer.point(center_).number(width_).number(height_).number(scale_).flag(on_).flag(overall_).end();
+    writer.point(center_).number(width_).number(height_).number(scale_).flag(on_).flag(overall_);
+    writer.point(viewCenter_).end();
+}
+
+void Viewport::accept(ShapeVisitor& visitor) const
+{
+    visitor.viewport(*this, {center_, width_, height_, viewCenter_, scale_, on_, overall_});
+}
+
+QString Viewport::misplacement(const Drawing& drawing, const Block& block) const
+{
+    // Assumption: viewports stand only in paper space, the overall one first
+    // and only there.
+    const auto paper = drawing.paperSpace();
+    const bool first = !paper->entities().empty() && paper->entities().front().get() == this;
+    if (&block != paper.get() || overall_ != first)
+        return QStringLiteral("viewport out of place");
+    return QString();
 }
 
 std::shared_ptr<Viewport> Viewport::read(RecordReader& reader)
@@ -70,6 +84,8 @@ std::shared_ptr<Viewport> Viewport::read(RecordReader& reader)
     auto viewport = std::make_shared<Viewport>(center, width, height, overall);
     viewport->scale_ = scale;
     viewport->on_ = on;
+    if (!reader.atEnd())
+        viewport->viewCenter_ = reader.point();
     return viewport;
 }
 

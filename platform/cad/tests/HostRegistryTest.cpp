@@ -82,6 +82,10 @@ TEST(Entity, EveryMemberAnEntityLacksRaises438)
     EXPECT_EQ(errorOf([&] { entity.getAttributes(); }), 438);
     EXPECT_EQ(errorOf([&] { entity.setPath(QStringLiteral("a.dwg")); }), 438);
     EXPECT_EQ(errorOf([&] { entity.remove(); }), 438);
+    EXPECT_EQ(errorOf([&] { entity.radius(); }), 438);
+    EXPECT_EQ(errorOf([&] { entity.setCoordinates({0, 0, 1, 1}); }), 438);
+    EXPECT_EQ(errorOf([&] { entity.appendOuterLoop({}); }), 438);
+    EXPECT_EQ(errorOf([&] { entity.measurement(); }), 438);
 }
 
 TEST(CadErrors, HostNumbersMatchTheirHexadecimalCodes)
@@ -91,6 +95,8 @@ TEST(CadErrors, HostNumbersMatchTheirHexadecimalCodes)
     EXPECT_EQ(cad::err::DrawingReadOnly, -2145320861);
     EXPECT_EQ(cad::err::PlotStyleRefused, -2145386493);
     EXPECT_EQ(cad::err::DuplicateRecordName, -2145386426);
+    EXPECT_EQ(cad::err::RpcServerUnavailable, -2147023174);
+    EXPECT_EQ(cad::hostDescription(cad::err::RpcServerUnavailable), QStringLiteral("The RPC server is unavailable."));
     try {
         cad::raise(cad::err::DuplicateRecordName, QStringLiteral("block A"));
     } catch (const runtime::Error& error) {

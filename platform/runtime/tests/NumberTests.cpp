@@ -184,6 +184,21 @@ TEST(Round, SingleRoundsOnItsOwnDecimal)
     EXPECT_EQ(roundSingleTo(std::numeric_limits<float>::max(), 0), std::numeric_limits<float>::max());
 }
 
+TEST(Format, DecimalDigitsAreTheShortestOrTheRounded)
+{
+    const DecimalDigits small = decimalDigits(-0.0125);
+    EXPECT_TRUE(small.negative);
+    EXPECT_EQ(small.digits, "125");
+    EXPECT_EQ(small.exponent, -2);
+    // A Single's own shortest digits, not those of the Double it widens to.
+    EXPECT_EQ(decimalDigits(0.1f).digits, "1");
+    EXPECT_EQ(decimalDigits(static_cast<double>(0.1f)).digits, "10000000149011612");
+    // Rounded to three digits, with the carry into the exponent.
+    const DecimalDigits rounded = decimalDigits(9.996, 3);
+    EXPECT_EQ(rounded.digits, "100");
+    EXPECT_EQ(rounded.exponent, 1);
+}
+
 TEST(Format, GeneralTrimsAndChoosesPlainForm)
 {
     EXPECT_EQ(formatGeneral(0.0), "0");

@@ -109,6 +109,25 @@ TEST_F(Embedded, DrawingThatFailsToOpenIsNeverOverwritten)
     EXPECT_EQ(fs.readAll(folder() + QStringLiteral("/Drawing1.dwg")), QByteArray("not a drawing"));
 }
 
+TEST_F(Embedded, WhatAToolStillHoldsOfAnEndedHostIsGone)
+{
+    QDir().mkpath(folder());
+    std::shared_ptr<cad::Application> application;
+    std::shared_ptr<cad::Document> document;
+    std::shared_ptr<cad::Entity> line;
+    {
+        EmbeddedHost embedded(fs, registry, folder(), std::make_unique<ScriptedUser>());
+        application = registry.getObject(cad::HostClassName);
+        document = application->activeDocument();
+        line = document->modelSpace()->addLine(pt(0, 0), pt(1, 1));
+    }
+    // The unsaved line was saved before the end.
+    EXPECT_NE(fs.readAll(folder() + QStringLiteral("/Drawing1.dwg")).indexOf("LINE\t"), -1);
+    EXPECT_EQ(errorOf([&] { application->activeDocument(); }), cad::err::RpcServerUnavailable);
+    EXPECT_EQ(errorOf([&] { document->name(); }), cad::err::RpcServerUnavailable);
+    EXPECT_EQ(errorOf([&] { line->layer(); }), cad::err::RpcServerUnavailable);
+}
+
 TEST(PointDialogAnswers, TypedPointEmptyLineAndCancel)
 {
     PointDialog typed(QStringLiteral("Pick First Point:"), std::nullopt);

@@ -1,6 +1,9 @@
 #include "StandinFixture.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/testing/TestEnvironment.h"
+
+#include <functional>
 
 using namespace standin;
 using namespace standin::test;
@@ -152,4 +155,78 @@ TEST_F(HostBehaviour, PromptsWithNoUserFailInsteadOfWaiting)
     EXPECT_EQ(errorOf([&] { document->selectionSets()->add(QStringLiteral("s"))->selectOnScreen(); }),
               cad::err::ExceptionOccurred);
     host->setUser(&user);
+}
+
+TEST_F(HostBehaviour, AHostShutDownIsGoneForEveryObjectStillHeld)
+{
+    const std::shared_ptr<cad::Application> application = host;
+    const std::shared_ptr<cad::Document> document = host->addDocument();
+    const auto line = document->modelSpace()->addLine(pt(0, 0), pt(1, 1));
+    const auto space = document->modelSpace();
+    const auto layers = document->layers();
+    const auto layer = layers->item(0);
+    const auto layout = document->activeLayout();
+    const auto sets = document->selectionSets();
+    const auto set = sets->add(QStringLiteral("s"));
+    const auto plot = document->plot();
+    const auto utility = document->utility();
+    const auto documents = application->documents();
+    const auto files = application->preferences()->files();
+    const auto closed = host->addDocument();  // a closed document is as gone
+    host->closeDocument(closed);
+    const qsizetype journalled = host->journal().entries().size();
+
+    host->shutDown();
+    EXPECT_FALSE(host->isRunning());
+    const std::vector<std::function<void()>> calls = {
+        [&] { application->activeDocument(); },
+        [&] { application->zoomExtents(); },
+        [&] { application->subscribeBeginCommand([](const QString&) {}); },
+        [&] { documents->count(); },
+        [&] { files->supportPath(); },
+        [&] { document->name(); },
+        [&] { document->setVariable(QStringLiteral("SDI"), 1); },
+        [&] { closed->name(); },
+        [&] { space->addLine(pt(0, 0), pt(2, 2)); },
+        [&] { line->layer(); },
+        [&] { line->setEndPoint(pt(3, 3)); },
+        [&] { layers->count(); },
+        [&] { layer->setColor(3); },
+        [&] { layout->plotType(); },
+        [&] { sets->count(); },
+        [&] { set->clear(); },
+        [&] { plot->plotToDevice(); },
+        [&] { utility->getPoint(std::nullopt, QStringLiteral("Pick")); },
+    };
+    for (size_t i = 0; i < calls.size(); ++i)
+        EXPECT_EQ(errorOf(calls[i]), cad::err::RpcServerUnavailable) << "call " << i;
+    // None of them reached the host.
+    EXPECT_EQ(host->journal().entries().size(), journalled + 1);
+    EXPECT_EQ(host->journal().entries().last(), QStringLiteral("User.ShutDown"));
+    try {
+        line->layer();
+    } catch (const runtime::Error& error) {
+        EXPECT_EQ(error.number(), -2147023174);
+        EXPECT_EQ(error.description(), QStringLiteral("The RPC server is unavailable."));
+    }
+}
+
+TEST(TestEnvironmentHost, StoppingTheHostEndsItForWhatAToolHolds)
+{
+    testing_env::TestEnvironment t;
+    const std::shared_ptr<Host> host = t.startHost();
+    const std::shared_ptr<cad::Application> application = t.hosts().getObject(cad::HostClassName);
+    const std::shared_ptr<cad::Document> document = host->addDocument();
+    const auto text = document->modelSpace()->addText(QStringLiteral("A"), pt(0, 0), 1);
+
+    t.stopHost();
+    EXPECT_EQ(errorOf([&] { t.hosts().getObject(cad::HostClassName); }), cad::err::CannotCreateObject);
+    EXPECT_EQ(errorOf([&] { application->activeDocument(); }), cad::err::RpcServerUnavailable);
+    EXPECT_EQ(errorOf([&] { document->modelSpace(); }), cad::err::RpcServerUnavailable);
+    EXPECT_EQ(errorOf([&] { text->setHeight(2); }), cad::err::RpcServerUnavailable);
+
+    // Starting again starts another host.
+    const std::shared_ptr<Host> again = t.startHost();
+    EXPECT_NE(again, host);
+    EXPECT_EQ(t.hosts().getObject(cad::HostClassName), again);
 }

@@ -1,3 +1,4 @@
+#include "EveryKind.h"
 #include "StandinFixture.h"
 
 #include "platform/cad/CadErrors.h"
@@ -150,4 +151,70 @@ TEST_F(RoundTrip, ModifiedFlagFollowsChangesAndSaves)
     EXPECT_TRUE(document->drawing()->isModified());
     document->saveAs(QStringLiteral("C:\\Jobs\\m.dwg"));
     EXPECT_FALSE(document->drawing()->isModified());
+}
+
+class EveryKindRoundTrip : public StandinTest {
+protected:
+    void SetUp() override
+    {
+        writeDrawing(QStringLiteral("C:\\Jobs\\Site.dwg"),
+                     [](Document& d) { d.modelSpace()->addLine(pt(0, 0), pt(1, 1)); });
+    }
+};
+
+TEST_F(EveryKindRoundTrip, EveryKindReadsBackToTheSameFile)
+{
+    writeDrawing(QStringLiteral("C:\\Jobs\\geometry.dwg"), fillGeometry);
+    writeDrawing(QStringLiteral("C:\\Jobs\\structure.dwg"), fillStructure);
+    for (const char* name : {"C:\\Jobs\\geometry.dwg", "C:\\Jobs\\structure.dwg"}) {
+        const QByteArray first = fs.readAll(QString::fromLatin1(name));
+        const auto document = host->openDocument(QString::fromLatin1(name));
+        EXPECT_EQ(DrawingWriter::write(*document->drawing()), first) << name;
+    }
+}
+
+TEST_F(EveryKindRoundTrip, NewKindsKeepTheirGeometryAndProperties)
+{
+    writeDrawing(QStringLiteral("C:\\Jobs\\geometry.dwg"), fillGeometry);
+    const std::shared_ptr<cad::Document> d = host->openDocument(QStringLiteral("C:\\Jobs\\geometry.dwg"));
+    const auto items = d->modelSpace()->items();
+    ASSERT_EQ(items.size(), 14u);
+    EXPECT_EQ(items[1]->center(), pt(5, 5, 1));
+    EXPECT_DOUBLE_EQ(items[1]->radius(), 2.5);
+    EXPECT_DOUBLE_EQ(items[2]->startAngle(), std::numbers::pi / 4);
+    EXPECT_DOUBLE_EQ(items[2]->endAngle(), 1.5 * std::numbers::pi);
+    EXPECT_EQ(items[3]->coordinates(), (std::vector<double>{0, 0, 4, 0, 4, 3, 0, 3}));
+    EXPECT_TRUE(items[3]->closed());
+    EXPECT_DOUBLE_EQ(items[4]->rotation(), std::numbers::pi / 6);
+    EXPECT_DOUBLE_EQ(items[5]->rotation(), 1.5);
+    EXPECT_EQ(items[7]->patternName(), QStringLiteral("ANSI31"));
+    EXPECT_EQ(items[7]->entityName(), QStringLiteral("AcDbHatch"));
+    EXPECT_EQ(items[10]->primaryUnitsPrecision(), 2);
+    EXPECT_EQ(items[10]->styleName(), QStringLiteral("Arch"));
+    EXPECT_DOUBLE_EQ(items[10]->measurement(), 4);
+    EXPECT_EQ(items[11]->textSuffix(), QStringLiteral(" TYP"));
+    EXPECT_DOUBLE_EQ(items[11]->scaleFactor(), 48);
+    EXPECT_DOUBLE_EQ(items[12]->arrowheadSize(), 0.25);
+    EXPECT_DOUBLE_EQ(items[12]->measurement(), std::numbers::pi / 2);
+    EXPECT_EQ(items[13]->textPosition(), pt(4, 7));
+    EXPECT_EQ(items[13]->unitsFormat(), 5);
+}
+
+TEST_F(EveryKindRoundTrip, FieldsAddedLaterAreMissingFromOlderFilesAndTakeTheirDefaults)
+{
+    writeDrawing(QStringLiteral("C:\\Jobs\\new.dwg"), [](Document& d) {
+        d.modelSpace()->addText(QStringLiteral("A"), pt(1, 1), 1)->setRotation(0.5);
+        d.paperSpace()->addPViewport(pt(3, 3), 2, 2);
+    });
+    QByteArray bytes = fs.readAll(QStringLiteral("C:\\Jobs\\new.dwg"));
+    // The first stand-in wrote no text rotation and no viewport view centre.
+    bytes.replace("\t0\t0.5\n", "\t0\n");
+    bytes.replace("\t1\t0\t3\t3\t0\n", "\t1\t0\n");
+    fs.writeAll(QStringLiteral("C:\\Jobs\\old.dwg"), bytes);
+    const auto d = host->openDocument(QStringLiteral("C:\\Jobs\\old.dwg"));
+    EXPECT_DOUBLE_EQ(d->modelSpace()->item(0)->rotation(), 0.0);
+    const auto viewport = std::dynamic_pointer_cast<Viewport>(d->paperSpace()->item(1));
+    ASSERT_NE(viewport, nullptr);
+    EXPECT_EQ(viewport->viewCenter(), pt(3, 3));
+    EXPECT_NE(DrawingWriter::write(*d->drawing()), bytes);
 }
