@@ -12,6 +12,7 @@ QString hostDescription(int32_t number)
     case err::DuplicateRecordName: return QStringLiteral("Duplicate record name");
     case err::KeyNotFound: return QStringLiteral("Key not found");
     case err::InvalidArgument: return QStringLiteral("The parameter is incorrect.");
+    case err::RpcServerUnavailable: return QStringLiteral("The RPC server is unavailable.");
     default: return runtime::defaultDescription(number);
     }
 }
