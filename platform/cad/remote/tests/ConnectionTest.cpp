@@ -174,6 +174,25 @@ TEST_F(Connection, TheSameHostObjectIsTheSameObjectInTheTool)
     EXPECT_EQ(asEntity->entityType(), cad::entityType::PViewport);
 }
 
+TEST_F(Connection, AttributesOfABlockReferenceAreAttributeReferencesAndEntities)
+{
+    const auto document = connect()->application()->activeDocument();
+    const auto title = document->blocks()->add({0, 0, 0}, QStringLiteral("TITLE"));
+    title->addAttribute(2.5, QStringLiteral("Number?"), {0, 0, 0}, QStringLiteral("NUMBER"), QStringLiteral("A-101"));
+    const auto reference = document->modelSpace()->insertBlock({10, 10, 0}, QStringLiteral("TITLE"), 1, 1, 1, 0);
+    EXPECT_EQ(reference->name(), QStringLiteral("TITLE"));
+    const auto attributes = reference->getAttributes();
+    ASSERT_EQ(attributes.size(), 1u);
+    EXPECT_EQ(attributes[0]->tagString(), QStringLiteral("NUMBER"));
+    attributes[0]->setTextString(QStringLiteral("A-102"));
+    EXPECT_EQ(reference->getAttributes()[0], attributes[0]);
+    EXPECT_EQ(served.inHost([this] {
+        const auto host = served.host().activeDocument()->modelSpace();
+        return host->item(host->count() - 1)->getAttributes()[0]->textString();
+    }),
+              QStringLiteral("A-102"));
+}
+
 TEST_F(Connection, HandlesAreReleasedWithTheirProxiesAndTheConnection)
 {
     auto link = connect();
