@@ -29,24 +29,25 @@ RemoteHost::~RemoteHost() = default;
 
 std::shared_ptr<cad::Application> RemoteHost::tryAttach()
 {
-    if (link_ && link_->isConnected()) {
+    if (const std::shared_ptr<ClientLink> link = link_.lock(); link && link->isConnected()) {
         try {
-            return link_->application();
+            return link->application();
         } catch (const runtime::Error& error) {
             if (error.number() != cad::err::RpcServerUnavailable)
                 throw;
         }
     }
     // A host that ended leaves its old link to the proxies tools still hold.
-    link_ = ClientLink::connect(socketPath_);
-    if (!link_)
+    const std::shared_ptr<ClientLink> link = ClientLink::connect(socketPath_);
+    if (!link)
         return nullptr;
     try {
-        return link_->application();
+        std::shared_ptr<cad::Application> application = link->application();
+        link_ = link;
+        return application;
     } catch (const runtime::Error& error) {
         if (error.number() != cad::err::RpcServerUnavailable)
             throw;
-        link_.reset();
         return nullptr;
     }
 }

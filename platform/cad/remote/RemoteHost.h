@@ -6,8 +6,8 @@
 // then attaches (429 when it cannot). install() registers both in a host
 // registry, as the locator and the factory of the host's class name, so
 // GetObject and CreateObject reach the host program. One connection serves
-// all the tool's attaches while the host lives; after the host ended the next
-// attach connects anew.
+// all the tool's attaches while the tool holds anything of the host (the
+// proxies keep it); after the host ended the next attach connects anew.
 
 #include "platform/cad/HostRegistry.h"
 
@@ -48,7 +48,7 @@ private:
 
     QString socketPath_;
     Launch launch_;
-    std::shared_ptr<ClientLink> link_;
+    std::weak_ptr<ClientLink> link_;
 };
 
 }  // namespace remote
