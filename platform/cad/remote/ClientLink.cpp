@@ -62,7 +62,9 @@ void ClientLink::startReceiving()
                 link->deliverWaiting();
         },
         [](std::function<void()> task) {
-            QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(task), Qt::QueuedConnection);
+            // Without an application (the program is ending) nothing is run.
+            if (QCoreApplication* application = QCoreApplication::instance())
+                QMetaObject::invokeMethod(application, std::move(task), Qt::QueuedConnection);
         });
     connection_.registerVirtualObject(CallbackRoot, receiver_, QDBusConnection::SubPath);
     connection_.connect(QString(), LocalPath, LocalInterface, DisconnectedSignal, receiver_, SLOT(onDisconnected()));
