@@ -25,14 +25,43 @@ void HostRegistry::registerFactory(const QString& className, Factory factory)
 
 void HostRegistry::unregisterFactory(const QString& className) { factories_.remove(key(className)); }
 
-bool HostRegistry::isRunning(const QString& className) const { return running_.contains(key(className)); }
+void HostRegistry::registerLocator(const QString& className, Locator locator)
+{
+    if (!locator)
+        unregisterLocator(className);
+    else
+        locators_.insert(key(className), std::move(locator));
+}
+
+void HostRegistry::unregisterLocator(const QString& className) { locators_.remove(key(className)); }
+
+std::shared_ptr<Application> HostRegistry::locate(const QString& className) const
+{
+    const auto found = locators_.constFind(key(className));
+    if (found == locators_.constEnd())
+        return nullptr;
+    try {
+        return found.value()();
+    } catch (const runtime::Error&) {
+        // A host that cannot be reached is, to the caller, no host.
+        return nullptr;
+    }
+}
+
+bool HostRegistry::isRunning(const QString& className) const
+{
+    return running_.contains(key(className)) || locate(className) != nullptr;
+}
 
 std::shared_ptr<Application> HostRegistry::getObject(const QString& className) const
 {
     const auto found = running_.constFind(key(className));
-    if (found == running_.constEnd())
+    if (found != running_.constEnd())
+        return found.value();
+    std::shared_ptr<Application> located = locate(className);
+    if (!located)
         raise(err::CannotCreateObject);
-    return found.value();
+    return located;
 }
 
 std::shared_ptr<Application> HostRegistry::createObject(const QString& className)
@@ -50,7 +79,8 @@ std::shared_ptr<Application> HostRegistry::createObject(const QString& className
     }
     if (!application)
         raise(err::CannotCreateObject);
-    running_.insert(key(className), application);
+    if (!locators_.contains(key(className)))
+        running_.insert(key(className), application);
     return application;
 }
 

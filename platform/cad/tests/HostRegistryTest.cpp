@@ -73,6 +73,50 @@ TEST(HostRegistry, FactoryThatFailsGives429)
     EXPECT_FALSE(registry.isRunning(cad::HostClassName));
 }
 
+TEST(HostRegistry, LocatorIsAskedOnEveryLookUpAndARegisteredHostComesFirst)
+{
+    cad::HostRegistry registry;
+    auto remote = std::make_shared<IdleApplication>();
+    bool hostRuns = true;
+    int asked = 0;
+    registry.registerLocator(cad::HostClassName, [&]() -> std::shared_ptr<cad::Application> {
+        ++asked;
+        if (!hostRuns)
+            runtime::raise(cad::err::RpcServerUnavailable);
+        return remote;
+    });
+    EXPECT_EQ(registry.getObject(QStringLiteral("AutoCAD.Application")), remote);
+    EXPECT_TRUE(registry.isRunning(cad::HostClassName));
+
+    // The host ends: the locator no longer finds it, and nothing kept it.
+    hostRuns = false;
+    EXPECT_EQ(errorOf([&] { registry.getObject(cad::HostClassName); }), 429);
+    EXPECT_FALSE(registry.isRunning(cad::HostClassName));
+
+    auto local = std::make_shared<IdleApplication>();
+    registry.registerRunning(cad::HostClassName, local);
+    const int before = asked;
+    EXPECT_EQ(registry.getObject(cad::HostClassName), local);
+    EXPECT_EQ(asked, before);
+}
+
+TEST(HostRegistry, HostCreatedBesideALocatorIsLeftToTheLocator)
+{
+    cad::HostRegistry registry;
+    std::shared_ptr<cad::Application> started;
+    registry.registerLocator(cad::HostClassName, [&] { return started; });
+    registry.registerFactory(cad::HostClassName, [&] {
+        started = std::make_shared<IdleApplication>();
+        return started;
+    });
+    EXPECT_EQ(errorOf([&] { registry.getObject(cad::HostClassName); }), 429);
+    const auto created = registry.createObject(cad::HostClassName);
+    EXPECT_EQ(registry.getObject(cad::HostClassName), created);
+    // Once the started host is gone, it is not handed out from the table.
+    started.reset();
+    EXPECT_EQ(errorOf([&] { registry.getObject(cad::HostClassName); }), 429);
+}
+
 TEST(Entity, EveryMemberAnEntityLacksRaises438)
 {
     BareEntity entity;
