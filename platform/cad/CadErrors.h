@@ -29,14 +29,11 @@ inline constexpr int32_t KeyNotFound = static_cast<int32_t>(0x80200014u);
 inline constexpr int32_t InvalidArgument = static_cast<int32_t>(0x80070057u);
 // The object lacks the property or method.
 inline constexpr int32_t MemberNotSupported = 438;
-// A call through an object of a host that has ended: the object's server is
-// gone.
+// A call through an object of a host that has ended, or whose link broke:
+// every call through an object obtained from it fails with this from then on.
 inline constexpr int32_t RpcServerUnavailable = static_cast<int32_t>(0x800706BAu);
 // No host registered under the class name (nothing running, or no factory).
 inline constexpr int32_t CannotCreateObject = 429;
-// The host program has ended, or the link to it broke: every call through an
-// object obtained from it fails with this from then on.
-inline constexpr int32_t RpcServerUnavailable = static_cast<int32_t>(0x800706BAu);
 }  // namespace err
 
 // The host's description of a number: its own texts for the host codes above,

@@ -29,6 +29,14 @@ public:
     std::shared_ptr<cad::Entity> addDimRotated(const cad::Point& first, const cad::Point& second, const cad::Point& dimLinePoint, double rotation) override { return call(&cad::Block::addDimRotated, first, second, dimLinePoint, rotation); }
     std::shared_ptr<cad::Entity> addAttribute(double height, const QString& prompt, const cad::Point& at, const QString& tag, const QString& value) override { return call(&cad::Block::addAttribute, height, prompt, at, tag, value); }
     std::shared_ptr<cad::PViewport> addPViewport(const cad::Point& center, double width, double height) override { return call(&cad::Block::addPViewport, center, width, height); }
+    std::shared_ptr<cad::Entity> addCircle(const cad::Point& center, double radius) override { return call(&cad::Block::addCircle, center, radius); }
+    std::shared_ptr<cad::Entity> addArc(const cad::Point& center, double radius, double startAngle, double endAngle) override { return call(&cad::Block::addArc, center, radius, startAngle, endAngle); }
+    std::shared_ptr<cad::Entity> addLightWeightPolyline(const std::vector<double>& vertices) override { return call(&cad::Block::addLightWeightPolyline, vertices); }
+    std::shared_ptr<cad::Entity> addHatch(int patternType, const QString& patternName, bool associativity) override { return call(&cad::Block::addHatch, patternType, patternName, associativity); }
+    std::shared_ptr<cad::Entity> addDimDiametric(const cad::Point& chordPoint, const cad::Point& farChordPoint, double leaderLength) override { return call(&cad::Block::addDimDiametric, chordPoint, farChordPoint, leaderLength); }
+    std::shared_ptr<cad::Entity> addDimRadial(const cad::Point& center, const cad::Point& chordPoint, double leaderLength) override { return call(&cad::Block::addDimRadial, center, chordPoint, leaderLength); }
+    std::shared_ptr<cad::Entity> addDimAngular(const cad::Point& angleVertex, const cad::Point& firstEndPoint, const cad::Point& secondEndPoint, const cad::Point& textPoint) override { return call(&cad::Block::addDimAngular, angleVertex, firstEndPoint, secondEndPoint, textPoint); }
+    std::shared_ptr<cad::Entity> addDimOrdinate(const cad::Point& definitionPoint, const cad::Point& leaderEndPoint, bool useXAxis) override { return call(&cad::Block::addDimOrdinate, definitionPoint, leaderEndPoint, useXAxis); }
 };
 
 }  // namespace remote

@@ -50,6 +50,27 @@ public:
     void setScaleFactor(double factor) override { return call(&cad::Entity::setScaleFactor, factor); }
     QString path() const override { return call(&cad::Entity::path); }
     void setPath(const QString& path) override { return call(&cad::Entity::setPath, path); }
+    double rotation() const override { return call(&cad::Entity::rotation); }
+    void setRotation(double rotation) override { return call(&cad::Entity::setRotation, rotation); }
+    double measurement() const override { return call(&cad::Entity::measurement); }
+    cad::Point textPosition() const override { return call(&cad::Entity::textPosition); }
+    void setTextPosition(const cad::Point& point) override { return call(&cad::Entity::setTextPosition, point); }
+    cad::Point center() const override { return call(&cad::Entity::center); }
+    void setCenter(const cad::Point& center) override { return call(&cad::Entity::setCenter, center); }
+    double radius() const override { return call(&cad::Entity::radius); }
+    void setRadius(double radius) override { return call(&cad::Entity::setRadius, radius); }
+    double startAngle() const override { return call(&cad::Entity::startAngle); }
+    void setStartAngle(double angle) override { return call(&cad::Entity::setStartAngle, angle); }
+    double endAngle() const override { return call(&cad::Entity::endAngle); }
+    void setEndAngle(double angle) override { return call(&cad::Entity::setEndAngle, angle); }
+    std::vector<double> coordinates() const override { return call(&cad::Entity::coordinates); }
+    void setCoordinates(const std::vector<double>& coordinates) override { return call(&cad::Entity::setCoordinates, coordinates); }
+    bool closed() const override { return call(&cad::Entity::closed); }
+    void setClosed(bool closed) override { return call(&cad::Entity::setClosed, closed); }
+    QString patternName() const override { return call(&cad::Entity::patternName); }
+    int patternType() const override { return call(&cad::Entity::patternType); }
+    void setPattern(int patternType, const QString& patternName) override { return call(&cad::Entity::setPattern, patternType, patternName); }
+    void appendOuterLoop(const std::vector<std::shared_ptr<cad::Entity>>& loop) override { return call(&cad::Entity::appendOuterLoop, loop); }
 };
 
 }  // namespace remote
