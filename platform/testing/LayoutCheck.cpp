@@ -53,7 +53,9 @@ QStringList layoutFaults(const QWidget& window)
                               .arg(need.height()));
         const QWidget* holder = control->parentWidget();
         if (holder && !holder->rect().contains(control->geometry()))
-            faults.append(QStringLiteral("%1 reaches out of %2").arg(describe(control), holder->objectName()));
+            faults.append(QStringLiteral("%1 reaches out of %2")
+                              .arg(describe(control), holder->objectName().isEmpty() ? QStringLiteral("its window")
+                                                                                     : holder->objectName()));
     }
     for (qsizetype i = 0; i < controls.size(); ++i)
         for (qsizetype j = i + 1; j < controls.size(); ++j)
