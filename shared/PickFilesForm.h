@@ -30,6 +30,7 @@ public:
     const PickFilesVariant& variant() const { return variant_; }
 
     // Handlers; the controls reach them through the dispatcher.
+    void Form_Load() override;
     void Drive1_Change();
     void Dir1_Change();
     void Dir1_MouseDown(const QPoint& globalPos);
@@ -40,9 +41,6 @@ public:
     void Accept_Click();
     void MnuAddToList_Click();
     void Exit2_Click();
-
-protected:
-    void Form_Load() override;
 
 private:
     void buildMenus();

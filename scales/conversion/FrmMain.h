@@ -26,6 +26,9 @@ public:
     explicit FrmMain(env::Environment& env, QWidget* parent = nullptr);
 
     // Handlers, entered through the dispatcher.
+    void Form_Load() override;
+    // Closing the window ends the program.
+    void Form_Unload(bool& cancel) override;
     void LstFrom_Click();
     void CmdCalculate_Click();
     void CmdSend_Click();
@@ -36,9 +39,6 @@ public:
     static void setListText(QListWidget* list, const QString& text);
 
 protected:
-    void Form_Load() override;
-    // Closing the window ends the program.
-    void Form_Unload(bool& cancel) override;
     // Enter presses the default button, Calculate, unless a button has the
     // focus: then that button is pressed, as in a dialog.
     void keyPressEvent(QKeyEvent* event) override;

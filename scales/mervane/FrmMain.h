@@ -30,6 +30,9 @@ public:
     explicit FrmMain(Session& session, QWidget* parent = nullptr);
 
     // Handlers, entered through the dispatcher.
+    void Form_Load() override;
+    // Closing the window ends the program.
+    void Form_Unload(bool& cancel) override;
     void Timer1_Timer();
     void Option1_Click(int index);
     void LVscales_Click();
@@ -58,10 +61,6 @@ public:
     std::optional<ScaleFamily> family() const;
     // The selected row's 1-based position; 0 when no row is selected.
     int selectedPosition() const;
-
-protected:
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
 
 private:
     void createControls();

@@ -171,6 +171,29 @@ private:
     QElapsedTimer clock_;
 };
 
+// A step on a modal window of one kind.
+template <typename Window>
+ModalSteps::Step on(std::function<void(Window&)> act)
+{
+    return [act = std::move(act)](QWidget* modal) {
+        auto* window = qobject_cast<Window*>(modal);
+        if (!window)
+            return false;
+        act(*window);
+        return true;
+    };
+}
+
+// Types a path into the dialog's name box and presses its Open or Choose
+// button, as a user who knows the path would.
+void choose(QFileDialog& dialog, const QString& hostPath)
+{
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(hostPath);
+    static_cast<QDialog&>(dialog).accept();
+}
+
 }  // namespace
 
 TEST_F(DialogDrivesTest, TheFolderBrowserStartsAtDriveCAndKeepsAskingUntilAFolderOnADrive)
@@ -180,32 +203,18 @@ TEST_F(DialogDrivesTest, TheFolderBrowserStartsAtDriveCAndKeepsAskingUntilAFolde
     QString refusal;
     bool stayedOpen = false;
     ModalSteps steps({
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (!dialog)
-                return false;
-            startedIn = QDir::cleanPath(dialog->directory().absolutePath());
-            dialog->setDirectory(host("outside/Jobs"));
-            static_cast<QDialog*>(dialog)->accept();  // as its Open or Choose button does
-            return true;
-        },
-        [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box)
-                return false;
-            refusal = box->text();
-            box->button(QMessageBox::Ok)->click();
-            return true;
-        },
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (!dialog)
-                return false;
-            stayedOpen = dialog->isVisible();
-            dialog->setDirectory(host("p/Jobs"));
-            static_cast<QDialog*>(dialog)->accept();  // as its Open or Choose button does
-            return true;
-        },
+        on<QFileDialog>([&](QFileDialog& dialog) {
+            startedIn = QDir::cleanPath(dialog.directory().absolutePath());
+            choose(dialog, host("outside/Jobs"));
+        }),
+        on<QMessageBox>([&](QMessageBox& box) {
+            refusal = box.text();
+            box.button(QMessageBox::Ok)->click();
+        }),
+        on<QFileDialog>([&](QFileDialog& dialog) {
+            stayedOpen = dialog.isVisible();
+            choose(dialog, host("p/Jobs"));
+        }),
     });
     EXPECT_EQ(ui.browseForFolder(QStringLiteral("C:\\")), QStringLiteral("P:\\Jobs"));
     EXPECT_TRUE(steps.done());
@@ -221,37 +230,18 @@ TEST_F(DialogDrivesTest, AnOpenFileDialogStartsAtItsFolderAndTakesOnlyAFileOnADr
     int refused = 0;
     bool stayedOpen = false;
     ModalSteps steps({
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            if (!dialog)
-                return false;
-            startedIn = QDir::cleanPath(dialog->directory().absolutePath());
-            // Typed into the file name box, as a user who knows the path would.
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (!name)
-                return false;
-            name->setText(host("outside/x.dwg"));
-            static_cast<QDialog*>(dialog)->accept();  // as its Open or Choose button does
-            return true;
-        },
-        [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box)
-                return false;
+        on<QFileDialog>([&](QFileDialog& dialog) {
+            startedIn = QDir::cleanPath(dialog.directory().absolutePath());
+            choose(dialog, host("outside/x.dwg"));
+        }),
+        on<QMessageBox>([&](QMessageBox& box) {
             ++refused;
-            box->button(QMessageBox::Ok)->click();
-            return true;
-        },
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-            if (!name)
-                return false;
-            stayedOpen = dialog->isVisible();
-            name->setText(host("p/Jobs/a.dwg"));
-            static_cast<QDialog*>(dialog)->accept();  // as its Open button does
-            return true;
-        },
+            box.button(QMessageBox::Ok)->click();
+        }),
+        on<QFileDialog>([&](QFileDialog& dialog) {
+            stayedOpen = dialog.isVisible();
+            choose(dialog, host("p/Jobs/a.dwg"));
+        }),
     });
     forms::FileDialogRequest request;
     request.title = QStringLiteral("Open");
