@@ -102,14 +102,14 @@ public:
 
     void accept() override
     {
-        const QStringList chosen = selectedFiles();
-        if (!chosen.isEmpty()
-            && QtInteraction::judgePick(paths_, chosen.first(), folderWanted_) == QtInteraction::Pick::Refuse) {
+        for (const QString& chosen : selectedFiles()) {
+            if (QtInteraction::judgePick(paths_, chosen, folderWanted_) != QtInteraction::Pick::Refuse)
+                continue;
             // The refused pick is let go, so that it does not come back with
             // the next one.
             for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
                 view->clearSelection();
-            refuse_(QtInteraction::refusalText(paths_, chosen.first(), folderWanted_));
+            refuse_(QtInteraction::refusalText(paths_, chosen, folderWanted_));
             return;
         }
         QFileDialog::accept();
