@@ -10,31 +10,22 @@
 #include "platform/forms/FolderPath.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
-#include "platform/forms/Twips.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/PassOver.h"
 #include "shared/PickFilesOwner.h"
 #include "shared/StepRunner.h"
 
 #include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSignalBlocker>
 
 namespace suite {
 
 namespace {
-
-// Layout in twips. The hint line, where there is one, pushes everything down.
-constexpr int Margin = 120;
-constexpr int HintHeight = 255;
-constexpr int ColumnWidth = 2535;
-constexpr int Gap = 120;
-constexpr int DriveHeight = 345;
-constexpr int ListHeight = 2940;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 
 const QString RootP = QStringLiteral("P:\\");
 const QString RootC = QStringLiteral("C:\\");
@@ -44,14 +35,15 @@ const QString RootC = QStringLiteral("C:\\");
 PickFilesForm::PickFilesForm(env::Environment& env, PickFilesVariant variant, PickFilesOwner& owner,
                              QWidget* parent)
     : forms::Form(*env.dispatcher, parent),
+      env_(env),
+      variant_(std::move(variant)),
+      owner_(owner),
       Drive1(new forms::DriveListBox(*env.files, this)),
       Dir1(new forms::DirListBox(*env.files, this)),
       File1(new forms::FileListBox(*env.files, this)),
       Accept(new QPushButton(QStringLiteral("Accept"), this)),
       Exit2(new QPushButton(QStringLiteral("Exit"), this)),
-      env_(env),
-      variant_(std::move(variant)),
-      owner_(owner)
+      LblMenu(variant_.showMenuHint ? new QLabel(QStringLiteral("Right Click For Menu:"), this) : nullptr)
 {
     setObjectName(variant_.formName);
     setCaption(QStringLiteral("Pick Files"));
@@ -60,29 +52,24 @@ PickFilesForm::PickFilesForm(env::Environment& env, PickFilesVariant variant, Pi
     File1->setObjectName(QStringLiteral("File1"));
     Accept->setObjectName(QStringLiteral("Accept"));
     Exit2->setObjectName(QStringLiteral("Exit2"));
-    if (variant_.showMenuHint) {
-        LblMenu = new QLabel(QStringLiteral("Right Click For Menu:"), this);
+    if (LblMenu)
         LblMenu->setObjectName(QStringLiteral("LblMenu"));
-    }
 
     File1->setPattern(variant_.pattern);
     File1->setMultiSelect(true);
-    // The three lists start together in the current folder.
+    // The three lists start together in the current folder; one that went
+    // away in between leaves the file list empty.
     homeFolder_ = Dir1->path();
     if (!homeFolder_.isEmpty()) {
-        try {
+        runtime::passOver([this] {
             Drive1->setDrive(homeFolder_);
             File1->setPath(homeFolder_);
-        } catch (const runtime::Error&) {
-            // The folder went away in between: the file list starts empty.
-        }
+        });
     }
 
     buildMenus();
     layOut();
     bind();
-    // Shown from anywhere, not only from inside a handler: the load enters
-    // through the dispatcher itself.
 }
 
 void PickFilesForm::buildMenus()
@@ -107,17 +94,23 @@ void PickFilesForm::buildMenus()
 
 void PickFilesForm::layOut()
 {
-    const int top = Margin + (LblMenu ? HintHeight + 45 : 0);
+    // The drive list above the folder list, the file list beside both, the
+    // buttons under the file list; the hint, where there is one, above all.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Accept);
+    buttons->addStretch();
+    buttons->addWidget(Exit2);
+
+    auto* window = new QGridLayout(this);
     if (LblMenu)
-        forms::placeTwips(LblMenu, Margin, Margin, 2 * ColumnWidth + Gap, HintHeight);
-    const int right = Margin + ColumnWidth + Gap;
-    forms::placeTwips(Drive1, Margin, top, ColumnWidth, DriveHeight);
-    forms::placeTwips(Dir1, Margin, top + DriveHeight + Gap, ColumnWidth, ListHeight - DriveHeight - Gap);
-    forms::placeTwips(File1, right, top, ColumnWidth, ListHeight);
-    const int buttonTop = top + ListHeight + Gap;
-    forms::placeTwips(Accept, right, buttonTop, ButtonWidth, ButtonHeight);
-    forms::placeTwips(Exit2, right + ColumnWidth - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
-    setTwipsSize(right + ColumnWidth + Margin, buttonTop + ButtonHeight + Margin);
+        window->addWidget(LblMenu, 0, 0, 1, 2);
+    window->addWidget(Drive1, 1, 0);
+    window->addWidget(Dir1, 2, 0);
+    window->addWidget(File1, 1, 1, 2, 1);
+    window->addLayout(buttons, 3, 1);
+    window->setColumnStretch(0, 1);
+    window->setColumnStretch(1, 1);
+    window->setRowStretch(2, 1);
 }
 
 void PickFilesForm::bind()
@@ -139,13 +132,6 @@ void PickFilesForm::bind()
         connect(MnuAddToList, &QAction::triggered, this, d.wrap(this, &PickFilesForm::MnuAddToList_Click));
 }
 
-void PickFilesForm::showEvent(QShowEvent* event)
-{
-    forms::Form::showEvent(event);
-    if (!event->spontaneous())
-        load();
-}
-
 void PickFilesForm::Form_Load()
 {
     switch (variant_.start) {
@@ -156,22 +142,14 @@ void PickFilesForm::Form_Load()
         // A stored folder that has gone since is passed over: the picker
         // opens where it would without one.
         const QString stored = owner_.startFolder();
-        try {
-            goToFolder(stored.isEmpty() ? homeFolder_ : stored);
-        } catch (const runtime::Error&) {
-            try {
-                goToFolder(homeFolder_);
-            } catch (const runtime::Error&) {
-            }
-        }
+        if (runtime::passOver([&] { goToFolder(stored.isEmpty() ? homeFolder_ : stored); }))
+            runtime::passOver([this] { goToFolder(homeFolder_); });
         break;
     }
     case PickFilesVariant::Start::CurrentFolder:
-        // No load of its own: a window loaded again opens where a new one would.
-        try {
-            goToFolder(homeFolder_);
-        } catch (const runtime::Error&) {
-        }
+        // No load of its own: a window loaded again opens where a new one
+        // would, or stays where it was when that folder has gone.
+        runtime::passOver([this] { goToFolder(homeFolder_); });
         break;
     }
     // A window loaded again shows its folder afresh, with nothing selected.
@@ -187,20 +165,14 @@ void PickFilesForm::Drive1_Change()
         // the drive list back on the folder list's drive.
         env_.ui->msgBox(error.description(), forms::msgbox::Critical);
         const QSignalBlocker blocker(Drive1);
-        try {
-            Drive1->setDrive(Dir1->path());
-        } catch (const runtime::Error&) {
-        }
+        runtime::passOver([this] { Drive1->setDrive(Dir1->path()); });
     }
 }
 
 void PickFilesForm::Dir1_Change()
 {
-    try {
-        File1->setPath(Dir1->path());
-    } catch (const runtime::Error&) {
-        // The folder went away after it was listed; the file list stays.
-    }
+    // A folder that went away after it was listed leaves the file list as it is.
+    runtime::passOver([this] { File1->setPath(Dir1->path()); });
 }
 
 void PickFilesForm::Dir1_MouseDown(const QPoint& globalPos)
@@ -258,14 +230,8 @@ void PickFilesForm::handOverSelected()
 
 void PickFilesForm::startOnDriveP()
 {
-    try {
-        goToDrive(RootP);
-    } catch (const runtime::Error&) {
-        try {
-            goToDrive(RootC);
-        } catch (const runtime::Error&) {
-        }
-    }
+    if (runtime::passOver([this] { goToDrive(RootP); }))
+        runtime::passOver([this] { goToDrive(RootC); });
 }
 
 void PickFilesForm::goToDrive(const QString& drive)

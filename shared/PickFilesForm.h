@@ -2,7 +2,8 @@
 // The "Pick Files" window: a drive list, a folder list and a multi-select file
 // list side by side. It keeps no list of its own: every file the user accepts
 // is handed to its owner's list one at a time, as the argument of the owner's
-// Batchlist1sub. What the programs' copies differ in is the variant.
+// Batchlist1sub. What the programs' copies differ in is the variant: which
+// controls and menus exist, where the lists start and what a click does.
 
 #include "platform/forms/Form.h"
 #include "shared/PickFilesVariant.h"
@@ -13,7 +14,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QShowEvent;
 
 namespace env { struct Environment; }
 namespace forms { class DirListBox; class DriveListBox; class FileListBox; }
@@ -29,20 +29,6 @@ public:
 
     const PickFilesVariant& variant() const { return variant_; }
 
-    forms::DriveListBox* const Drive1;
-    forms::DirListBox* const Dir1;
-    forms::FileListBox* const File1;
-    QPushButton* const Accept;
-    QPushButton* const Exit2;
-    QLabel* LblMenu = nullptr;  // "Right Click For Menu:", where the variant shows it
-
-    // Pop-up menus; null where the variant has none.
-    QMenu* MnuDrive = nullptr;
-    QAction* MnuProject = nullptr;
-    QAction* Mnup = nullptr;
-    QMenu* MnuAdd = nullptr;
-    QAction* MnuAddToList = nullptr;
-
     // Handlers; the controls reach them through the dispatcher.
     void Form_Load() override;
     void Drive1_Change();
@@ -55,10 +41,6 @@ public:
     void Accept_Click();
     void MnuAddToList_Click();
     void Exit2_Click();
-
-protected:
-    // A window shown for the first time, or again after it was unloaded, loads.
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -82,6 +64,20 @@ private:
     PickFilesVariant variant_;
     PickFilesOwner& owner_;
     QString homeFolder_;  // where the lists started on their own
+
+    forms::DriveListBox* const Drive1;
+    forms::DirListBox* const Dir1;
+    forms::FileListBox* const File1;
+    QPushButton* const Accept;
+    QPushButton* const Exit2;
+    QLabel* const LblMenu;  // "Right Click For Menu:", where the variant shows it
+
+    // Pop-up menus and their items; null where the variant has none.
+    QMenu* MnuDrive = nullptr;
+    QAction* MnuProject = nullptr;
+    QAction* Mnup = nullptr;
+    QMenu* MnuAdd = nullptr;
+    QAction* MnuAddToList = nullptr;
 };
 
 }  // namespace suite

@@ -1,8 +1,9 @@
 #pragma once
-// The path mapper of real runs: Windows-style paths go through the files
-// layer's drive table; a host path below a mapped drive's folder comes back as
-// a path on that drive, any other host path as it is (the files layer takes
-// paths without a drive letter as host paths).
+// The path mapper of real runs, over the files layer's drive table: a Windows
+// path goes to its drive's host folder, a host path below a mapped drive's
+// folder comes back as a path on that drive (the deepest drive wins when one
+// drive's folder lies inside another's), and any other host path has no
+// Windows path at all.
 
 #include "platform/forms/PathMapper.h"
 
@@ -14,12 +15,15 @@ class FilesPathMapper : public PathMapper {
 public:
     explicit FilesPathMapper(const files::FileSystem& files) : files_(files) {}
 
-    // "" for a path that leads nowhere (no such drive, an empty path), so a
-    // dialog simply opens in its usual place.
     QString toHost(const QString& windowsPath) const override;
     QString fromHost(const QString& hostPath) const override;
+    QString startFolder(const QString& windowsPath) const override;
+    QStringList drives() const override;
 
 private:
+    // fromHost on the path as written, without resolving links.
+    QString onDrive(const QString& cleanHostPath, bool canonicalRoots) const;
+
     const files::FileSystem& files_;
 };
 

@@ -1,17 +1,24 @@
 #include "platform/forms/QtInteraction.h"
 
+#include "platform/files/WinPath.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/PathMapper.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHash>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QUrl>
+
+#include <functional>
 
 namespace forms {
 
@@ -71,6 +78,48 @@ void mirror(const QMenu* source, QMenu* copy, QHash<QAction*, QAction*>& origina
 }
 
 }  // namespace
+
+// A file or folder dialog that keeps to the mapped drives: accepting a path
+// outside them tells the user so and leaves the dialog open. Qt's own dialog
+// is used, not the desktop's, since only that one asks here before it closes.
+class DriveBoundDialog : public QFileDialog {
+public:
+    DriveBoundDialog(QWidget* owner, const QString& title, const PathMapper& paths, bool folderWanted,
+                     std::function<void(const QString&)> refuse)
+        : QFileDialog(owner, title), paths_(paths), folderWanted_(folderWanted), refuse_(std::move(refuse))
+    {
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        // The drives stand in the side bar, so that the way back to them is
+        // one click from anywhere.
+        QList<QUrl> drives;
+        for (const QString& drive : paths_.drives()) {
+            const QString root = paths_.toHost(drive + u'\\');
+            if (!root.isEmpty() && QFileInfo(root).isDir())
+                drives.append(QUrl::fromLocalFile(root));
+        }
+        setSidebarUrls(drives);
+    }
+
+    void accept() override
+    {
+        for (const QString& chosen : selectedFiles()) {
+            if (QtInteraction::judgePick(paths_, chosen, folderWanted_) != QtInteraction::Pick::Refuse)
+                continue;
+            // The refused pick is let go, so that it does not come back with
+            // the next one.
+            for (QAbstractItemView* view : findChildren<QAbstractItemView*>())
+                view->clearSelection();
+            refuse_(QtInteraction::refusalText(paths_, chosen, folderWanted_));
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const PathMapper& paths_;
+    bool folderWanted_;
+    std::function<void(const QString&)> refuse_;
+};
 
 QtInteraction::QtInteraction(QString programTitle, const PathMapper& paths)
     : Interaction(std::move(programTitle)), paths_(paths)
@@ -185,22 +234,42 @@ QString QtInteraction::openFileDialog(const FileDialogRequest& request) { return
 
 QString QtInteraction::saveFileDialog(const FileDialogRequest& request) { return fileDialog(request, true); }
 
+QtInteraction::Pick QtInteraction::judgePick(const PathMapper& paths, const QString& hostPath, bool folderWanted)
+{
+    if (!folderWanted && QFileInfo(hostPath).isDir())
+        return Pick::Browse;
+    return paths.fromHost(hostPath).isEmpty() ? Pick::Refuse : Pick::Take;
+}
+
+QString QtInteraction::refusalText(const PathMapper& paths, const QString& hostPath, bool folderWanted)
+{
+    const QStringList drives = paths.drives();
+    const QString kind = folderWanted ? QStringLiteral("folder") : QStringLiteral("file");
+    const QString where = drives.size() == 1 ? QStringLiteral("drive ") + drives.first()
+                                             : QStringLiteral("the drives ") + drives.join(QStringLiteral(", "));
+    return QStringLiteral("The %1 \"%2\" is not on %3.\r\nPlease choose a %1 on %4.")
+        .arg(kind, QDir::toNativeSeparators(hostPath), where, drives.size() == 1 ? where : QStringLiteral("one of them"));
+}
+
 QString QtInteraction::fileDialog(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(owner(), request.title);
+    DriveBoundDialog dialog(owner(), request.title, paths_, false,
+                            [this](const QString& text) { showMsgBox(text, msgbox::Exclamation, programTitle()); });
     const QStringList filters = nameFilters(request.filters);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size() ? request.filterIndex : 1;
         dialog.selectNameFilter(filters.at(index - 1));
     }
-    if (!request.initialFolder.isEmpty())
-        dialog.setDirectory(paths_.toHost(request.initialFolder));
-    if (!request.initialFileName.isEmpty()) {
-        const QString& name = request.initialFileName;
-        const bool hasFolder = name.contains(u'\\') || name.contains(u'/') || name.contains(u':');
-        dialog.selectFile(hasFolder ? paths_.toHost(name) : name);
-    }
+    // A file name with a folder of its own says where to start; otherwise the
+    // initial folder does.
+    const QString& name = request.initialFileName;
+    const bool hasFolder = name.contains(u'\\') || name.contains(u'/') || name.contains(u':');
+    const QString start = paths_.startFolder(hasFolder ? name : request.initialFolder);
+    if (!start.isEmpty())
+        dialog.setDirectory(start);
+    if (!name.isEmpty())
+        dialog.selectFile(hasFolder ? files::WinPath::fileName(name) : name);
     dialog.setDefaultSuffix(request.defaultExtension);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -211,18 +280,29 @@ QString QtInteraction::fileDialog(const FileDialogRequest& request, bool save)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return paths_.fromHost(dialog.selectedFiles().first());
+    return runDialog(dialog);
 }
 
 QString QtInteraction::browseForFolder(const QString& title)
 {
-    QFileDialog dialog(owner(), title);
+    // The title names no folder of its own to start in: the browser opens at
+    // drive C:, the root its title line begins with.
+    DriveBoundDialog dialog(owner(), title, paths_, true,
+                            [this](const QString& text) { showMsgBox(text, msgbox::Exclamation, programTitle()); });
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    const QString start = paths_.startFolder(QString());
+    if (!start.isEmpty())
+        dialog.setDirectory(start);
+    return runDialog(dialog);
+}
+
+QString QtInteraction::runDialog(DriveBoundDialog& dialog)
+{
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    // The dialog refused every path off the drives already; a path that got
+    // past it all the same is not handed back.
     return paths_.fromHost(dialog.selectedFiles().first());
 }
 

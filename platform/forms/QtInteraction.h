@@ -1,7 +1,10 @@
 #pragma once
 // The interaction of real runs: Qt's message box, input dialog, file and folder
 // dialogs and pop-up menus, all modal over the active window. Windows-style
-// paths cross the dialogs through a path mapper.
+// paths cross the dialogs through a path mapper, and the dialogs keep to the
+// mapped drives: each opens at the mapped folder of the path it is given (or
+// of C:\), and a file or folder outside every mapped drive is refused with a
+// plain message while the dialog stays open, so it is never handed back.
 
 #include "platform/forms/Interaction.h"
 
@@ -11,6 +14,7 @@ class QWidget;
 
 namespace forms {
 
+class DriveBoundDialog;
 class PathMapper;
 
 class QtInteraction : public Interaction {
@@ -40,12 +44,25 @@ public:
     // its pattern in brackets is kept as it is.
     static QStringList nameFilters(const QList<FileFilter>& filters);
 
+    // What becomes of a path the user accepts in a file or folder dialog;
+    // public so that it can be checked without showing one.
+    enum class Pick {
+        Take,    // on a mapped drive: the dialog closes and hands it back
+        Browse,  // a folder accepted in a file dialog: the dialog opens it
+        Refuse,  // outside every mapped drive: refused with refusalText
+    };
+    static Pick judgePick(const PathMapper& paths, const QString& hostPath, bool folderWanted);
+    static QString refusalText(const PathMapper& paths, const QString& hostPath, bool folderWanted);
+
 protected:
     int showMsgBox(const QString& text, int style, const QString& caption) override;
     QString showInputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 
 private:
     QString fileDialog(const FileDialogRequest& request, bool save);
+    // Runs a dialog set up by the caller; its accepted path as a Windows path,
+    // "" when it was dismissed.
+    QString runDialog(DriveBoundDialog& dialog);
     static QWidget* owner();
 
     const PathMapper& paths_;

@@ -4,7 +4,6 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/Round.h"
-#include "scales/conversion/UnitTable.h"
 
 #include <cmath>
 #include <limits>
@@ -28,18 +27,6 @@ int Calculation::parsePlaces(const QString& text)
 QString Calculation::resultText(double value, int places)
 {
     return runtime::formatGeneral(runtime::roundTo(value, places), 15);
-}
-
-std::optional<QString> Calculation::calculate(const QString& valueText, const QString& from, const QString& into,
-                                              const QString& placesText)
-{
-    const double value = parseValue(valueText);
-    const std::optional<UnitFactor> factor = UnitTable::factor(from, into);
-    if (!factor)
-        return std::nullopt;
-    const double product = UnitTable::convert(value, *factor);
-    const int places = parsePlaces(placesText);
-    return resultText(product, places);
 }
 
 }  // namespace conversion

@@ -1,10 +1,9 @@
 #pragma once
-// The calculator's arithmetic without its window: the number typed, the
-// factor of the chosen pair, rounding to the chosen number of decimals (ties to
-// the even digit) and the text the result box shows.
+// The calculator's arithmetic: reading the number typed and the rounding
+// count, rounding to that count of decimals (ties to the even digit) and the
+// text the result box shows. MdlCalculate puts these steps in their order.
 
 #include <QString>
-#include <optional>
 
 namespace conversion {
 
@@ -23,12 +22,6 @@ public:
     // The value rounded to `places` decimals, written with at most 15
     // significant digits.
     static QString resultText(double value, int places);
-
-    // The whole conversion in the order the window does it: the number, the
-    // pair, the product, the count, the result text. No result when the pair
-    // is not in the table; errors of the steps are raised.
-    static std::optional<QString> calculate(const QString& valueText, const QString& from, const QString& into,
-                                            const QString& placesText);
 };
 
 }  // namespace conversion

@@ -4,21 +4,23 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
-#include "platform/forms/Twips.h"
 #include "platform/runtime/EndProgram.h"
+#include "platform/runtime/Error.h"
 #include "platform/shell/Shell.h"
 #include "scales/conversion/MdlAddListBox.h"
 #include "scales/conversion/MdlCalculate.h"
 #include "shared/ShowAppError.h"
 
 #include <QComboBox>
-#include <QFont>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace conversion {
 
@@ -26,66 +28,62 @@ namespace {
 
 const QString kCaption = QStringLiteral("Conversion Calculator (Tarvo Solutions)");
 constexpr int kHighestRoundCount = 15;
+const QString kListLocation = QStringLiteral("GetFromList");
+constexpr int kMessageStyle = forms::msgbox::Critical + forms::msgbox::OkOnly;
 
-void reportAt(env::Environment& env, const QString& location, const runtime::Error& error)
+// A frame holding one control that fills it.
+void hold(QGroupBox* frame, QWidget* control)
 {
-    suite::showAppError(*env.ui, location, error);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(control);
 }
 
 }  // namespace
 
-FrmMain::FrmMain(env::Environment& env, QWidget* parent) : forms::Form(*env.dispatcher, parent), env_(env)
+FrmMain::FrmMain(env::Environment& env, QWidget* parent)
+    : forms::Form(*env.dispatcher, parent),
+      env_(env),
+      FrTxtFrom(new QGroupBox(QStringLiteral("From:"), this)),
+      TxtFrom(new QLineEdit(FrTxtFrom)),
+      FrTxtInto(new QGroupBox(QStringLiteral("Into:"), this)),
+      TxtInto(new QLineEdit(FrTxtInto)),
+      CmdCalculate(new QPushButton(QStringLiteral("Calculate"), this)),
+      CmdSend(new QPushButton(QStringLiteral("Send To Clipboard"), this)),
+      Label1(new QLabel(QStringLiteral("Round Decimal To:"), this)),
+      CmbRound(new QComboBox(this)),
+      FrFrom(new QGroupBox(QStringLiteral("Convert From:"), this)),
+      LstFrom(new QListWidget(FrFrom)),
+      FrInto(new QGroupBox(QStringLiteral("Convert Into:"), this)),
+      LstInto(new QListWidget(FrInto))
 {
     setCaption(kCaption);
-    // The twips layout was drawn for an 8-point dialog font; larger text
-    // would be cut off in the controls.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    // The window is as large as its controls plus their margin.
-    setTwipsSize(5895, 5535);
     createControls();
+    layOut();
     bindEvents();
     // Closing the window ends the program; nothing is saved.
 }
 
 void FrmMain::createControls()
 {
-    FrTxtFrom = new QGroupBox(QStringLiteral("From:"), this);
-    forms::placeTwips(FrTxtFrom, 120, 0, 2775, 735);
-    TxtFrom = new QLineEdit(FrTxtFrom);
-    forms::placeTwips(TxtFrom, 120, 240, 2535, 405);
+    FrTxtFrom->setObjectName(QStringLiteral("FrTxtFrom"));
+    TxtFrom->setObjectName(QStringLiteral("TxtFrom"));
+    FrTxtInto->setObjectName(QStringLiteral("FrTxtInto"));
+    TxtInto->setObjectName(QStringLiteral("TxtInto"));
+    CmdCalculate->setObjectName(QStringLiteral("CmdCalculate"));
+    CmdSend->setObjectName(QStringLiteral("CmdSend"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    CmbRound->setObjectName(QStringLiteral("CmbRound"));
+    FrFrom->setObjectName(QStringLiteral("FrFrom"));
+    LstFrom->setObjectName(QStringLiteral("LstFrom"));
+    FrInto->setObjectName(QStringLiteral("FrInto"));
+    LstInto->setObjectName(QStringLiteral("LstInto"));
 
-    FrTxtInto = new QGroupBox(QStringLiteral("Into:"), this);
-    forms::placeTwips(FrTxtInto, 120, 840, 2775, 735);
-    TxtInto = new QLineEdit(FrTxtInto);
-    forms::placeTwips(TxtInto, 120, 240, 2535, 405);
-
-    CmdCalculate = new QPushButton(QStringLiteral("Calculate"), this);
-    forms::placeTwips(CmdCalculate, 3240, 240, 2415, 375);
     CmdCalculate->setDefault(true);
-    CmdSend = new QPushButton(QStringLiteral("Send To Clipboard"), this);
-    forms::placeTwips(CmdSend, 3240, 720, 2415, 375);
-
-    Label1 = new QLabel(QStringLiteral("Round Decimal To:"), this);
-    forms::placeTwips(Label1, 3240, 1230, 1575, 255);
-    CmbRound = new QComboBox(this);
     CmbRound->setEditable(true);
     // Typing a count must not add it to the offered counts.
     CmbRound->setInsertPolicy(QComboBox::NoInsert);
-    forms::placeTwips(CmbRound, 4800, 1200, 855, 315);
-
-    FrFrom = new QGroupBox(QStringLiteral("Convert From:"), this);
-    forms::placeTwips(FrFrom, 120, 1680, 2775, 3735);
-    LstFrom = new QListWidget(FrFrom);
     LstFrom->setSortingEnabled(true);
-    forms::placeTwips(LstFrom, 120, 240, 2535, 3375);
-
-    FrInto = new QGroupBox(QStringLiteral("Convert Into:"), this);
-    forms::placeTwips(FrInto, 3000, 1680, 2775, 3735);
-    LstInto = new QListWidget(FrInto);
     LstInto->setSortingEnabled(true);
-    forms::placeTwips(LstInto, 120, 240, 2535, 3375);
 
     setTabOrder(TxtFrom, LstFrom);
     setTabOrder(LstFrom, LstInto);
@@ -93,6 +91,34 @@ void FrmMain::createControls()
     setTabOrder(TxtInto, CmdCalculate);
     setTabOrder(CmdCalculate, CmdSend);
     setTabOrder(CmdSend, CmbRound);
+}
+
+void FrmMain::layOut()
+{
+    hold(FrTxtFrom, TxtFrom);
+    hold(FrTxtInto, TxtInto);
+    hold(FrFrom, LstFrom);
+    hold(FrInto, LstInto);
+
+    // Beside the two number boxes: the buttons, then the rounding count.
+    auto* round = new QHBoxLayout;
+    round->addWidget(Label1);
+    round->addWidget(CmbRound);
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(CmdCalculate);
+    commands->addWidget(CmdSend);
+    commands->addLayout(round);
+    commands->addStretch();
+
+    auto* window = new QGridLayout(this);
+    window->addWidget(FrTxtFrom, 0, 0);
+    window->addWidget(FrTxtInto, 1, 0);
+    window->addLayout(commands, 0, 1, 2, 1);
+    window->addWidget(FrFrom, 2, 0);
+    window->addWidget(FrInto, 2, 1);
+    window->setColumnStretch(0, 1);
+    window->setColumnStretch(1, 1);
+    window->setRowStretch(2, 1);
 }
 
 void FrmMain::bindEvents()
@@ -112,35 +138,69 @@ void FrmMain::Form_Load()
         for (int count = 0; count <= kHighestRoundCount; ++count)
             CmbRound->addItem(QString::number(count));
         CmbRound->setCurrentText(QStringLiteral("15"));
-        MdlAddListBox::FillFromList(*this);
+        showFromUnits();
         // Selecting Feet fills the Into list through LstFrom_Click.
         setListText(LstFrom, QStringLiteral("Feet"));
     } catch (const runtime::Error& error) {
-        reportAt(env_, QStringLiteral("Form_Load"), error);
+        reportAt(QStringLiteral("Form_Load"), error);
     }
 }
 
-void FrmMain::LstFrom_Click() { MdlAddListBox::FillIntoList(*this); }
+void FrmMain::LstFrom_Click() { showIntoUnits(); }
+
+void FrmMain::showFromUnits()
+{
+    try {
+        LstFrom->addItems(MdlAddListBox::FillFromList());
+    } catch (const runtime::Error& error) {
+        reportAt(kListLocation, error);
+    }
+}
+
+void FrmMain::showIntoUnits()
+{
+    try {
+        LstInto->clear();
+        LstInto->addItems(MdlAddListBox::FillIntoList(listText(LstFrom)));
+    } catch (const runtime::Error& error) {
+        reportAt(kListLocation, error);
+    }
+}
 
 void FrmMain::CmdCalculate_Click()
 {
     try {
-        const int style = forms::msgbox::Critical + forms::msgbox::OkOnly;
         if (listText(LstFrom).isEmpty()) {
-            env_.ui->msgBox(QStringLiteral("Please Select Convert From List Box"), style);
+            env_.ui->msgBox(QStringLiteral("Please Select Convert From List Box"), kMessageStyle);
             return;
         }
         if (listText(LstInto).isEmpty()) {
-            env_.ui->msgBox(QStringLiteral("Please Select Convert Into List Box"), style);
+            env_.ui->msgBox(QStringLiteral("Please Select Convert Into List Box"), kMessageStyle);
             return;
         }
         if (TxtFrom->text().isEmpty()) {
-            env_.ui->msgBox(QStringLiteral("Need Number in From Text Box"), style);
+            env_.ui->msgBox(QStringLiteral("Need Number in From Text Box"), kMessageStyle);
             return;
         }
-        MdlCalculate::calculate(*this);
+        calculate();
     } catch (const runtime::Error& error) {
-        reportAt(env_, QStringLiteral("CmdCalculate_Click"), error);
+        reportAt(QStringLiteral("CmdCalculate_Click"), error);
+    }
+}
+
+void FrmMain::calculate()
+{
+    try {
+        const std::optional<QString> result = MdlCalculate::calculate(TxtFrom->text(), listText(LstFrom),
+                                                                      listText(LstInto), CmbRound->currentText());
+        if (!result) {
+            env_.ui->msgBox(QStringLiteral("Calculation Not Found"), kMessageStyle);
+            return;
+        }
+        TxtInto->setText(*result);
+    } catch (const runtime::Error& error) {
+        // A bad number or count: the result box keeps its text.
+        reportAt(QStringLiteral("calculate"), error);
     }
 }
 
@@ -150,8 +210,13 @@ void FrmMain::CmdSend_Click()
         env_.shell->clearClipboard();
         env_.shell->setClipboardText(TxtInto->text());
     } catch (const runtime::Error& error) {
-        reportAt(env_, QStringLiteral("CmdSend_Click"), error);
+        reportAt(QStringLiteral("CmdSend_Click"), error);
     }
+}
+
+void FrmMain::reportAt(const QString& location, const runtime::Error& error)
+{
+    suite::showAppError(*env_.ui, location, error);
 }
 
 QString FrmMain::listText(const QListWidget* list)

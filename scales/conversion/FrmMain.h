@@ -1,8 +1,10 @@
 #pragma once
 // The calculator's only window: the number to convert, the From and Into unit
 // lists, the rounding count, the result and the buttons that calculate and copy
-// the result. The lists are filled by MdlAddListBox and the conversion is done
-// by MdlCalculate; this form owns the controls and routes their events.
+// the result. Its handlers read the controls, ask MdlAddListBox for the lists'
+// entries and MdlCalculate for the result, and show what they give back. The
+// window keeps no state besides its controls, so it needs the environment
+// alone.
 
 #include "platform/forms/Form.h"
 
@@ -15,14 +17,13 @@ class QListWidget;
 class QPushButton;
 
 namespace env { struct Environment; }
+namespace runtime { class Error; }
 
 namespace conversion {
 
 class FrmMain : public forms::Form {
 public:
     explicit FrmMain(env::Environment& env, QWidget* parent = nullptr);
-
-    env::Environment& env() const { return env_; }
 
     // Handlers, entered through the dispatcher.
     void Form_Load() override;
@@ -37,20 +38,6 @@ public:
     // Selects the entry with exactly this text; none when there is no such entry.
     static void setListText(QListWidget* list, const QString& text);
 
-    // Controls, reached by the modules as they were through the form.
-    QGroupBox* FrTxtFrom;
-    QLineEdit* TxtFrom;
-    QGroupBox* FrTxtInto;
-    QLineEdit* TxtInto;
-    QPushButton* CmdCalculate;
-    QPushButton* CmdSend;
-    QLabel* Label1;
-    QComboBox* CmbRound;
-    QGroupBox* FrFrom;
-    QListWidget* LstFrom;
-    QGroupBox* FrInto;
-    QListWidget* LstInto;
-
 protected:
     // Enter presses the default button, Calculate, unless a button has the
     // focus: then that button is pressed, as in a dialog.
@@ -58,9 +45,30 @@ protected:
 
 private:
     void createControls();
+    void layOut();
     void bindEvents();
+    // The lists' entries from MdlAddListBox; a failure is reported under the
+    // filling routines' location.
+    void showFromUnits();
+    void showIntoUnits();
+    // MdlCalculate on the controls' values, its result into TxtInto.
+    void calculate();
+    void reportAt(const QString& location, const runtime::Error& error);
 
     env::Environment& env_;
+
+    QGroupBox* const FrTxtFrom;
+    QLineEdit* const TxtFrom;
+    QGroupBox* const FrTxtInto;
+    QLineEdit* const TxtInto;
+    QPushButton* const CmdCalculate;
+    QPushButton* const CmdSend;
+    QLabel* const Label1;
+    QComboBox* const CmbRound;
+    QGroupBox* const FrFrom;
+    QListWidget* const LstFrom;
+    QGroupBox* const FrInto;
+    QListWidget* const LstInto;
 };
 
 }  // namespace conversion

@@ -1,20 +1,16 @@
 #pragma once
-// Fills the calculator's unit lists: every From unit, and the Into units of the
-// From unit that is selected.
+// What the calculator's unit lists hold: every From unit, and the Into units
+// of the From unit the user chose. The window puts these entries in its lists.
 
-namespace conversion {
+#include <QStringList>
 
-class FrmMain;
+namespace conversion::MdlAddListBox {
 
-namespace MdlAddListBox {
+// The From units, in the order they are added (the list sorts them).
+QStringList FillFromList();
 
-// Adds the From units to LstFrom (the list sorts them).
-void FillFromList(FrmMain& form);
+// The Into units of the From list's text, alphabetical; none for a text that
+// is no From unit.
+QStringList FillIntoList(const QString& fromText);
 
-// Empties LstInto and adds the Into units of the selected From unit; a From
-// text that is no unit leaves it empty.
-void FillIntoList(FrmMain& form);
-
-}  // namespace MdlAddListBox
-
-}  // namespace conversion
+}  // namespace conversion::MdlAddListBox

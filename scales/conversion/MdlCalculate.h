@@ -1,17 +1,17 @@
 #pragma once
-// Runs a conversion from the calculator's window: reads the number, the units
-// and the rounding count from the form and writes the result into TxtInto. A
-// pair without a factor gets a message; bad input gets the error report, and
-// the result box then keeps its text.
+// The calculator's conversion, on the values the window reads: the number
+// typed, the From and Into units, the rounding count. It gives back the text
+// of the result box, or nothing when the pair has no factor; a bad number or
+// count raises its error. The window shows the result or the message.
 
-namespace conversion {
+#include <QString>
+#include <optional>
 
-class FrmMain;
+namespace conversion::MdlCalculate {
 
-namespace MdlCalculate {
+// The steps in the order the window has always taken them: the number, the
+// pair, the product, the count, the result text.
+std::optional<QString> calculate(const QString& valueText, const QString& fromUnit, const QString& intoUnit,
+                                 const QString& placesText);
 
-void calculate(FrmMain& form);
-
-}  // namespace MdlCalculate
-
-}  // namespace conversion
+}  // namespace conversion::MdlCalculate

@@ -1,29 +1,28 @@
 #include "scales/mervane/FrmMain.h"
 
-#include "platform/cad/Application.h"
-#include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
-#include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowAlpha.h"
 #include "platform/runtime/EndProgram.h"
 #include "platform/runtime/Error.h"
-#include "platform/runtime/Format.h"
-#include "scales/mervane/NextViewport.h"
-#include "scales/mervane/Variants.h"
-#include "shared/AcadProj.h"
+#include "scales/mervane/Session.h"
+#include "scales/mervane/ViewportScale.h"
+#include "shared/ReattachTimer.h"
 #include "shared/ShowAppError.h"
 
 #include <QCheckBox>
-#include <QFont>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -38,26 +37,48 @@ constexpr int kWindowAlpha = 186;
 constexpr int kListAlpha = 100;
 constexpr int kOpaque = 255;
 
+std::array<QRadioButton*, ScaleTables::FamilyCount> optionButtons(QWidget* frame)
+{
+    std::array<QRadioButton*, ScaleTables::FamilyCount> buttons{};
+    for (ScaleFamily family : ScaleTables::families())
+        buttons[int(family)] = new QRadioButton(ScaleTables::familyName(family), frame);
+    return buttons;
+}
+
 }  // namespace
 
-FrmMain::FrmMain(env::Environment& env, QWidget* parent) : forms::Form(*env.dispatcher, parent), env_(env)
+FrmMain::FrmMain(Session& session, QWidget* parent)
+    : forms::Form(*session.env.dispatcher, parent),
+      session_(session),
+      LVscales(new QTreeWidget(this)),
+      FrameOptions(new QGroupBox(QStringLiteral("Scale Type:"), this)),
+      Option1(optionButtons(FrameOptions)),
+      ChkTransparent(new QCheckBox(QStringLiteral("Transparent"), this)),
+      CmdOK(new QPushButton(QStringLiteral("Ok"), this)),
+      CmdNext(new QPushButton(QStringLiteral("Next VPort"), this)),
+      CmdGetscale(new QPushButton(QStringLiteral("Current Scale"), this)),
+      CmdExit(new QPushButton(QStringLiteral("Exit"), this)),
+      Timer1(new suite::ReattachTimer(dispatcher(), this, kTimerInterval, [this] { Timer1_Timer(); }))
 {
     setCaption(kCaption);
-    // The twips layout was drawn for a narrow 8-point dialog font; wider text
-    // would be cut off in the option buttons.
-    QFont small = font();
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
-    setFont(small);
-    // The window is as large as its controls plus their margin.
-    setTwipsSize(7695, 4935);
     createControls();
+    layOut();
     bindEvents();
 }
 
 void FrmMain::createControls()
 {
-    LVscales = new QTreeWidget(this);
+    LVscales->setObjectName(QStringLiteral("LVscales"));
+    FrameOptions->setObjectName(QStringLiteral("FrameOptions"));
+    for (int index = 0; index < ScaleTables::FamilyCount; ++index)
+        Option1[index]->setObjectName(QStringLiteral("Option1(%1)").arg(index));
+    ChkTransparent->setObjectName(QStringLiteral("ChkTransparent"));
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdNext->setObjectName(QStringLiteral("CmdNext"));
+    CmdGetscale->setObjectName(QStringLiteral("CmdGetscale"));
+    CmdExit->setObjectName(QStringLiteral("CmdExit"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
     LVscales->setRootIsDecorated(false);
     LVscales->setItemsExpandable(false);
     LVscales->setUniformRowHeights(true);
@@ -65,50 +86,63 @@ void FrmMain::createControls()
     LVscales->setSelectionBehavior(QAbstractItemView::SelectRows);
     LVscales->setAllColumnsShowFocus(true);
     LVscales->setHeaderLabels(ScaleTables::columnTitles());
-    LVscales->header()->setStretchLastSection(false);
-    const QList<int> widths = ScaleTables::columnWidths();
-    for (int column = 0; column < widths.size(); ++column)
-        LVscales->setColumnWidth(column, forms::twipsToPixels(widths[column]));
-    forms::placeTwips(LVscales, 120, 120, 7455, 3255);
+    fitList();
+}
 
-    FrameOptions = new QGroupBox(QStringLiteral("Scale Type:"), this);
-    forms::placeTwips(FrameOptions, 180, 3480, 5775, 735);
-    const std::array<QString, ScaleTables::FamilyCount> captions = {
-        QStringLiteral("Architectural"), QStringLiteral("Machine"), QStringLiteral("Civil"),
-        QStringLiteral("Metric")};
-    const std::array<int, ScaleTables::FamilyCount> lefts = {240, 2040, 3480, 4560};
-    const std::array<int, ScaleTables::FamilyCount> widthsOfOptions = {1215, 1215, 1215, 975};
-    for (int index = 0; index < ScaleTables::FamilyCount; ++index) {
-        Option1[index] = new QRadioButton(captions[index], FrameOptions);
-        // The captions were laid out for a narrower font than the desktop's:
-        // a button may grow into the room before the next one, never past it.
-        const int room = (index + 1 < ScaleTables::FamilyCount ? lefts[index + 1] : 5775) - lefts[index] - 60;
-        const int wanted = forms::pixelsToTwips(Option1[index]->sizeHint().width());
-        forms::placeTwips(Option1[index], lefts[index], 360,
-                          std::max(widthsOfOptions[index], std::min(wanted, room)), 255);
+void FrmMain::fitList()
+{
+    LVscales->ensurePolished();
+    // Measured on every family's rows at once, so that a change of family
+    // never needs a wider column.
+    for (ScaleFamily family : ScaleTables::families())
+        for (const ScaleRow& row : ScaleTables::rows(family))
+            LVscales->addTopLevelItem(new QTreeWidgetItem(row.texts()));
+    const QList<int> least = ScaleTables::columnWidths();
+    for (int column = 0; column < LVscales->columnCount(); ++column) {
+        LVscales->resizeColumnToContents(column);
+        LVscales->setColumnWidth(column, std::max(LVscales->columnWidth(column), forms::twipsToPixels(least[column])));
     }
+    const int rowHeight = LVscales->sizeHintForRow(0);
+    LVscales->clear();
 
-    ChkTransparent = new QCheckBox(QStringLiteral("Transparent"), this);
-    forms::placeTwips(ChkTransparent, 6240, 3720, 1215, 375);
+    int longest = 0;
+    for (ScaleFamily family : ScaleTables::families())
+        longest = std::max(longest, ScaleTables::rowCount(family));
+    const int frame = 2 * LVscales->frameWidth();
+    // Room for a vertical scroll bar is kept, so that the columns fit even
+    // where the style shows one; without it the last column takes the room.
+    const int scrollBar = LVscales->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, LVscales);
+    LVscales->header()->setStretchLastSection(true);
+    LVscales->setMinimumWidth(LVscales->header()->length() + frame + scrollBar);
+    LVscales->setMinimumHeight(LVscales->header()->sizeHint().height() + longest * rowHeight + frame);
+}
 
-    CmdOK = new QPushButton(QStringLiteral("Ok"), this);
-    forms::placeTwips(CmdOK, 240, 4440, 1575, 375);
-    CmdNext = new QPushButton(QStringLiteral("Next VPort"), this);
-    forms::placeTwips(CmdNext, 2160, 4440, 1215, 375);
-    CmdGetscale = new QPushButton(QStringLiteral("Current Scale"), this);
-    forms::placeTwips(CmdGetscale, 3480, 4440, 1455, 375);
-    CmdExit = new QPushButton(QStringLiteral("Exit"), this);
-    forms::placeTwips(CmdExit, 6240, 4440, 1335, 375);
+void FrmMain::layOut()
+{
+    auto* options = new QHBoxLayout(FrameOptions);
+    for (QRadioButton* option : Option1)
+        options->addWidget(option);
+    options->addStretch();
 
-    Timer1 = new forms::Timer(dispatcher(), this);
-    Timer1->setInterval(kTimerInterval);
-    Timer1->setEnabled(true);
+    // The bottom rows share their columns, so that "Transparent" stands
+    // above "Exit".
+    auto* bottom = new QGridLayout;
+    bottom->addWidget(FrameOptions, 0, 0, 1, 4);
+    bottom->addWidget(ChkTransparent, 0, 4);
+    bottom->addWidget(CmdOK, 1, 0);
+    bottom->addWidget(CmdNext, 1, 1);
+    bottom->addWidget(CmdGetscale, 1, 2);
+    bottom->setColumnStretch(3, 1);
+    bottom->addWidget(CmdExit, 1, 4);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(LVscales, 1);
+    window->addLayout(bottom);
 }
 
 void FrmMain::bindEvents()
 {
     forms::Dispatcher& d = dispatcher();
-    Timer1->setHandler([this] { Timer1_Timer(); });
     for (int index = 0; index < ScaleTables::FamilyCount; ++index)
         connect(Option1[index], &QRadioButton::clicked, this, d.wrap([this, index] { Option1_Click(index); }));
     connect(LVscales, &QTreeWidget::itemClicked, this, d.wrap(this, &FrmMain::LVscales_Click));
@@ -123,16 +157,13 @@ void FrmMain::Form_Load()
 {
     if (!AcadProj())
         return;
+    Timer1->setEnabled(true);
     // The list does not wait for the host: whatever the host says to the
     // space switch below, the scales are there to pick from.
     Option1[int(ScaleFamily::Architectural)]->setChecked(true);
     Architectural();
     try {
-        cad::Document& doc = document();
-        if (doc.activeSpace() != cad::space::Paper)
-            doc.setActiveSpace(cad::space::Paper);
-        doc.application()->zoomExtents();
-        doc.setMSpace(true);
+        ViewportScale::enterLayout(session_.connection.doc());
     } catch (const runtime::Error& error) {
         reportAppError(QStringLiteral("Form_Load"), error);
     }
@@ -142,9 +173,7 @@ void FrmMain::Timer1_Timer() { AcadProj(); }
 
 bool FrmMain::AcadProj()
 {
-    suite::AttachHooks hooks;
-    hooks.unload = [this] { unloadAndEnd(); };
-    return suite::acadProj(env_, conn_, AttachVariant, hooks);
+    return session_.attach([this] { unloadAndEnd(); });
 }
 
 void FrmMain::Option1_Click(int index)
@@ -188,12 +217,8 @@ void FrmMain::unloadAndEnd()
 void FrmMain::CmdGetscale_Click()
 {
     try {
-        const double scale = document().activePViewport()->customScale();
-        // Architectural scales are read as paper inches to the foot.
-        const QString text = family() == ScaleFamily::Architectural
-                                 ? runtime::formatGeneral(12 * scale) + QStringLiteral(" = 1'-0")
-                                 : runtime::formatGeneral(scale);
-        env_.ui->msgBox(text, forms::msgbox::OkOnly);
+        const QString scale = ViewportScale::currentScale(session_.connection.doc(), family());
+        session_.env.ui->msgBox(scale, forms::msgbox::OkOnly);
     } catch (const runtime::Error& error) {
         reportAppError(QStringLiteral("CmdGetScale_Click"), error);
     }
@@ -202,16 +227,8 @@ void FrmMain::CmdGetscale_Click()
 void FrmMain::CmdNext_Click()
 {
     try {
-        cad::Document& doc = document();
-        const std::shared_ptr<cad::PViewport> next = NextViewport::after(doc);
-        if (!next) {
-            env_.ui->msgBox(QStringLiteral("There is no viewport in paper space."), forms::msgbox::OkOnly);
-            return;
-        }
-        next->display(true);
-        doc.setMSpace(true);
-        doc.setActivePViewport(next);
-        doc.regen(cad::regen::AllViewports);
+        if (!ViewportScale::moveToNext(session_.connection.doc()))
+            session_.env.ui->msgBox(QStringLiteral("There is no viewport in paper space."), forms::msgbox::OkOnly);
     } catch (const runtime::Error& error) {
         reportAppError(QStringLiteral("CmdNext_Click"), error);
     }
@@ -233,7 +250,7 @@ bool FrmMain::scales()
     if (!zoom)
         return true;
     try {
-        document().application()->zoomScaled(*zoom, cad::zoomScale::RelativeToPaperSpace);
+        ViewportScale::apply(session_.connection.doc(), *zoom);
         return true;
     } catch (const runtime::Error& error) {
         reportAppError(QStringLiteral("scales"), error);
@@ -273,14 +290,7 @@ int FrmMain::selectedPosition() const
 
 void FrmMain::reportAppError(const QString& location, const runtime::Error& error)
 {
-    suite::showAppError(*env_.ui, location, error);
-}
-
-cad::Document& FrmMain::document() const
-{
-    if (!conn_.document)
-        runtime::raise(runtime::err::ObjectVariableNotSet);
-    return *conn_.document;
+    suite::showAppError(*session_.env.ui, location, error);
 }
 
 }  // namespace mervane

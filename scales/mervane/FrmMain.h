@@ -2,12 +2,12 @@
 // The scale window: the standard scales of the chosen family in a list, and
 // the buttons that apply the selected scale to the drawing's active paper-space
 // viewport, tell the current viewport's scale and move to the next viewport of
-// the layout. It holds the connection to the CAD host and re-attaches every
-// second, so it follows the drawing the user switches to.
+// the layout. Its handlers read the controls and hand the session's drawing to
+// ViewportScale; its timer re-attaches every second, so the window follows the
+// drawing the user switches to.
 
 #include "platform/forms/Form.h"
 #include "scales/mervane/ScaleTables.h"
-#include "shared/AcadConnection.h"
 
 #include <array>
 #include <optional>
@@ -18,20 +18,21 @@ class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 
-namespace env { struct Environment; }
-namespace forms { class Timer; }
 namespace runtime { class Error; }
+namespace suite { class ReattachTimer; }
 
 namespace mervane {
 
+struct Session;
+
 class FrmMain : public forms::Form {
 public:
-    explicit FrmMain(env::Environment& env, QWidget* parent = nullptr);
-
-    const suite::AcadConnection& connection() const { return conn_; }
+    explicit FrmMain(Session& session, QWidget* parent = nullptr);
 
     // Handlers, entered through the dispatcher.
     void Form_Load() override;
+    // Closing the window ends the program.
+    void Form_Unload(bool& cancel) override;
     void Timer1_Timer();
     void Option1_Click(int index);
     void LVscales_Click();
@@ -61,30 +62,29 @@ public:
     // The selected row's 1-based position; 0 when no row is selected.
     int selectedPosition() const;
 
-    // Controls.
-    QTreeWidget* LVscales;
-    QGroupBox* FrameOptions;
-    std::array<QRadioButton*, ScaleTables::FamilyCount> Option1;
-    QCheckBox* ChkTransparent;
-    QPushButton* CmdOK;
-    QPushButton* CmdNext;
-    QPushButton* CmdGetscale;
-    QPushButton* CmdExit;
-    forms::Timer* Timer1;
-
 private:
     void createControls();
+    void layOut();
     void bindEvents();
+    // Every column as wide as its title and its widest cell of any family,
+    // and the list as wide as its columns and as high as the longest family.
+    void fitList();
     void fill(ScaleFamily family);
-    void Form_Unload(bool& cancel) override;
     // Unloads the form and ends the program.
     void unloadAndEnd();
     void reportAppError(const QString& location, const runtime::Error& error);
-    // The document of the latest attach; error 91 when there is none.
-    cad::Document& document() const;
 
-    env::Environment& env_;
-    suite::AcadConnection conn_;
+    Session& session_;
+
+    QTreeWidget* const LVscales;
+    QGroupBox* const FrameOptions;
+    const std::array<QRadioButton*, ScaleTables::FamilyCount> Option1;
+    QCheckBox* const ChkTransparent;
+    QPushButton* const CmdOK;
+    QPushButton* const CmdNext;
+    QPushButton* const CmdGetscale;
+    QPushButton* const CmdExit;
+    suite::ReattachTimer* const Timer1;
 };
 
 }  // namespace mervane

@@ -47,7 +47,8 @@ public:
     // 1..rowCount, and then nothing is to be applied.
     static std::optional<double> zoomFactor(ScaleFamily family, int position);
 
-    // The list's columns and their widths in twips.
+    // The list's column titles, and the least width of each column in twips;
+    // a column is widened where its title or a cell needs more.
     static QStringList columnTitles();
     static QList<int> columnWidths();
 };

@@ -10,10 +10,15 @@
 #include "platform/forms/ScriptedInteraction.h"
 #include "platform/runtime/Error.h"
 #include "platform/settings/Store.h"
+#include "platform/testing/Controls.h"
+#include "platform/testing/LayoutCheck.h"
 #include "shared/PickFilesForm.h"
 #include "shared/PickFilesOwner.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
@@ -97,27 +102,45 @@ protected:
         return form;
     }
 
+    // The window's controls, by their names.
+    static forms::FileListBox& file1(const suite::PickFilesForm& form)
+    {
+        return testing_env::control<forms::FileListBox>(form, QStringLiteral("File1"));
+    }
+    static forms::DirListBox& dir1(const suite::PickFilesForm& form)
+    {
+        return testing_env::control<forms::DirListBox>(form, QStringLiteral("Dir1"));
+    }
+    static forms::DriveListBox& drive1(const suite::PickFilesForm& form)
+    {
+        return testing_env::control<forms::DriveListBox>(form, QStringLiteral("Drive1"));
+    }
+    static QPushButton& button(const suite::PickFilesForm& form, const char* name)
+    {
+        return testing_env::control<QPushButton>(form, QString::fromLatin1(name));
+    }
+
     static QStringList listed(const suite::PickFilesForm& form)
     {
         QStringList names;
-        for (int i = 0; i < form.File1->count(); ++i)
-            names.append(form.File1->item(i));
+        for (int i = 0; i < file1(form).count(); ++i)
+            names.append(file1(form).item(i));
         return names;
     }
 
     static void select(suite::PickFilesForm& form, const QStringList& names)
     {
-        for (int i = 0; i < form.File1->count(); ++i) {
-            if (names.contains(form.File1->item(i)))
-                form.File1->setSelected(i, true);
+        for (int i = 0; i < file1(form).count(); ++i) {
+            if (names.contains(file1(form).item(i)))
+                file1(form).setSelected(i, true);
         }
     }
 
     static void expectAt(const suite::PickFilesForm& form, const QString& folder)
     {
-        EXPECT_EQ(form.Dir1->path(), folder);
-        EXPECT_EQ(form.File1->path(), folder);
-        EXPECT_EQ(form.Drive1->drive(), folder.left(2).toLower());
+        EXPECT_EQ(dir1(form).path(), folder);
+        EXPECT_EQ(file1(form).path(), folder);
+        EXPECT_EQ(drive1(form).drive(), folder.left(2).toLower());
     }
 
     QTemporaryDir temp;
@@ -139,7 +162,7 @@ TEST_F(PickFilesFormTest, AcceptHandsOverEachSelectedFileInListOrderThenCloses)
     EXPECT_EQ(listed(*form), (QStringList{"a.dwg", "b.dwg", "c.dwg"}));
 
     select(*form, {"b.dwg", "a.dwg"});
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_EQ(owner.handed, (QStringList{"P:\\a.dwg", "P:\\b.dwg"}));
     EXPECT_FALSE(form->isVisible());
 }
@@ -147,17 +170,17 @@ TEST_F(PickFilesFormTest, AcceptHandsOverEachSelectedFileInListOrderThenCloses)
 TEST_F(PickFilesFormTest, FilesInAFolderGetABackslashBeforeTheirName)
 {
     auto form = open(suite::test::pickFilesPollent());
-    form->Dir1->setPath(QStringLiteral("P:\\Jobs"));
-    EXPECT_EQ(form->File1->path(), QStringLiteral("P:\\Jobs"));
+    dir1(*form).setPath(QStringLiteral("P:\\Jobs"));
+    EXPECT_EQ(file1(*form).path(), QStringLiteral("P:\\Jobs"));
     select(*form, {"a.dwg", "b.dwg"});
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_EQ(owner.handed, (QStringList{"P:\\Jobs\\a.dwg", "P:\\Jobs\\b.dwg"}));
 }
 
 TEST_F(PickFilesFormTest, AcceptWithNothingSelectedClosesAndHandsOverNothing)
 {
     auto form = open(suite::test::pickFilesPollent());
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_TRUE(owner.handed.isEmpty());
     EXPECT_FALSE(form->isVisible());
 }
@@ -168,7 +191,7 @@ TEST_F(PickFilesFormTest, AddToDrawingListTwiceHandsTheSameFilesOverTwiceAndStay
     select(*form, {"c.dwg"});
     for (int round = 0; round < 2; ++round) {
         ui.expectPopup(QStringLiteral("Add To Drawing List"));
-        emit form->File1->rightClicked(QPoint());
+        emit file1(*form).rightClicked(QPoint());
     }
     EXPECT_EQ(owner.handed, (QStringList{"P:\\c.dwg", "P:\\c.dwg"}));
     EXPECT_EQ(ui.last().items, QStringList{"Add To Drawing List"});
@@ -189,15 +212,15 @@ TEST_F(PickFilesFormTest, MissingDrivePStartsOnDriveCWithoutAMessage)
 TEST_F(PickFilesFormTest, DriveItemGoesToDrivePOrFallsBackToDriveCWhenItHasGone)
 {
     auto form = open(suite::test::pickFilesPollent());
-    form->Dir1->setPath(QStringLiteral("C:\\Work"));
+    dir1(*form).setPath(QStringLiteral("C:\\Work"));
     ui.expectPopup(QStringLiteral("P:\\"));
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     expectAt(*form, QStringLiteral("P:\\"));
     EXPECT_EQ(ui.last().items, (QStringList{"Current Project", "P:\\"}));
 
     ASSERT_TRUE(QDir(hostFolder("p")).removeRecursively());
     ui.expectPopup(QStringLiteral("P:\\"));
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     expectAt(*form, QStringLiteral("C:\\"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(ui.records().size(), 2);  // the two menus, no box
@@ -208,27 +231,27 @@ TEST_F(PickFilesFormTest, CurrentProjectGoesToTheOwnersFolderAndReportsWithoutMo
     auto form = open(suite::test::pickFilesPollent());
     owner.project = QStringLiteral("P:\\Jobs");
     ui.expectPopup(QStringLiteral("Current Project"));
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     expectAt(*form, QStringLiteral("P:\\Jobs"));
     EXPECT_TRUE(owner.reported.isEmpty());
 
     // A folder that is not there, on a drive that is: nothing moves, not even
     // the drive list. Retry tries the whole move again.
-    form->Dir1->setPath(QStringLiteral("C:\\Work"));
+    dir1(*form).setPath(QStringLiteral("C:\\Work"));
     owner.project = QStringLiteral("P:\\Gone");
     owner.answers = {suite::Resume::Retry, suite::Resume::Leave};
     ui.expectPopup(QStringLiteral("Current Project"));
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     EXPECT_EQ(owner.reported, (QList<int>{runtime::err::PathNotFound, runtime::err::PathNotFound}));
-    EXPECT_EQ(form->Dir1->path(), QStringLiteral("C:\\Work"));
-    EXPECT_EQ(form->File1->path(), QStringLiteral("C:\\Work"));
+    EXPECT_EQ(dir1(*form).path(), QStringLiteral("C:\\Work"));
+    EXPECT_EQ(file1(*form).path(), QStringLiteral("C:\\Work"));
 
     owner.reported.clear();
     owner.project = QStringLiteral("R:\\Proj");
     ui.expectPopup(QStringLiteral("Current Project"));
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     EXPECT_EQ(owner.reported, QList<int>{runtime::err::DeviceUnavailable});
-    EXPECT_EQ(form->Dir1->path(), QStringLiteral("C:\\Work"));
+    EXPECT_EQ(dir1(*form).path(), QStringLiteral("C:\\Work"));
     EXPECT_FALSE(dispatcher.ended());
 }
 
@@ -236,7 +259,7 @@ TEST_F(PickFilesFormTest, ChoosingADriveWhoseFolderHasGoneSaysSoAndKeepsTheLists
 {
     auto form = open(suite::test::pickFilesPollent());
     ASSERT_TRUE(QDir(hostFolder("q")).removeRecursively());
-    auto* combo = form->Drive1->findChild<QComboBox*>();
+    auto* combo = drive1(*form).findChild<QComboBox*>();
     ASSERT_NE(combo, nullptr);
     ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("Device unavailable"));
     emit combo->activated(combo->findText(QStringLiteral("q:")));
@@ -248,15 +271,15 @@ TEST_F(PickFilesFormTest, ChoosingADriveWhoseFolderHasGoneSaysSoAndKeepsTheLists
 TEST_F(PickFilesFormTest, ExitUnloadsAndTheNextShowStartsAfresh)
 {
     auto form = open(suite::test::pickFilesPollent());
-    form->Dir1->setPath(QStringLiteral("P:\\Jobs"));
+    dir1(*form).setPath(QStringLiteral("P:\\Jobs"));
     select(*form, {"a.dwg"});
-    form->Exit2->click();
+    button(*form, "Exit2").click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(owner.handed.isEmpty());
 
     form->show();
     expectAt(*form, QStringLiteral("P:\\"));
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_TRUE(owner.handed.isEmpty());
 }
 
@@ -288,16 +311,16 @@ TEST_F(PickFilesFormTest, DrosselStartsInTheStoredFolderOrWhereItWouldWithoutOne
 TEST_F(PickFilesFormTest, DrosselHandsOverOnADoubleClickAndHasNoDrivePItem)
 {
     auto form = open(suite::test::pickFilesDrossel());
-    ASSERT_NE(form->LblMenu, nullptr);
-    EXPECT_EQ(form->Mnup, nullptr);
-    form->Dir1->setPath(QStringLiteral("P:\\"));
+    ASSERT_NE(form->findChild<QLabel*>(QStringLiteral("LblMenu")), nullptr);
+    EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("Mnup")), nullptr);
+    dir1(*form).setPath(QStringLiteral("P:\\"));
     select(*form, {"a.dwg", "c.dwg"});
-    emit form->File1->doubleClicked(2);
+    emit file1(*form).doubleClicked(2);
     EXPECT_EQ(owner.handed, (QStringList{"P:\\a.dwg", "P:\\c.dwg"}));
     EXPECT_TRUE(form->isVisible());
 
     ui.expectPopup(QString());  // dismissed
-    emit form->Dir1->rightClicked(QPoint());
+    emit dir1(*form).rightClicked(QPoint());
     EXPECT_EQ(ui.last().items, QStringList{"Current Project"});
 }
 
@@ -307,14 +330,14 @@ TEST_F(PickFilesFormTest, UnbaloStartsInTheCurrentFolderListingEveryFileWithoutA
     auto form = open(suite::test::pickFilesUnbalo());
     expectAt(*form, QStringLiteral("C:\\Work"));
     EXPECT_EQ(listed(*form), (QStringList{"setup.exe", "w.dwg"}));
-    EXPECT_EQ(form->MnuDrive, nullptr);
-    emit form->Dir1->rightClicked(QPoint());
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("MnuDrive")), nullptr);
+    emit dir1(*form).rightClicked(QPoint());
     EXPECT_TRUE(ui.records().isEmpty());
 
-    form->Dir1->setPath(QStringLiteral("P:\\"));
+    dir1(*form).setPath(QStringLiteral("P:\\"));
     select(*form, {"notes.txt"});
     ui.expectPopup(QStringLiteral("Add To Drawing List"));
-    emit form->File1->rightClicked(QPoint());
+    emit file1(*form).rightClicked(QPoint());
     EXPECT_EQ(owner.handed, QStringList{"P:\\notes.txt"});
 }
 
@@ -325,17 +348,30 @@ TEST_F(PickFilesFormTest, SodrinAcceptGivesOnePickedFileToTheOwnerInsteadOfTheLi
     EXPECT_EQ(listed(*form), (QStringList{"std.lay", "wiring.lay"}));
 
     ui.expectPopup(QString());
-    emit form->File1->rightClicked(QPoint());
+    emit file1(*form).rightClicked(QPoint());
     EXPECT_EQ(ui.last().items, (QStringList{"Current Project", "P:\\"}));
 
     owner.takeCloses = false;  // the owner refused it: the picker stays open
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_TRUE(form->isVisible());
 
     owner.takeCloses = true;
     select(*form, {"wiring.lay"});
-    form->Accept->click();
+    button(*form, "Accept").click();
     EXPECT_EQ(owner.taken, (QStringList{"P:\\|", "P:\\|wiring.lay"}));
     EXPECT_TRUE(owner.handed.isEmpty());
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(PickFilesFormTest, EveryVariantShowsItsControlsWhole)
+{
+    const QList<suite::PickFilesVariant> variants = {suite::test::pickFilesPollent(), suite::test::pickFilesDrossel(),
+                                                     suite::test::pickFilesUnbalo(), suite::test::pickFilesSodrin()};
+    const QStringList names = {"pollent", "drossel", "unbalo", "sodrin"};
+    for (qsizetype i = 0; i < variants.size(); ++i) {
+        SCOPED_TRACE(names[i].toStdString());
+        auto form = open(variants[i]);
+        EXPECT_EQ(testing_env::layoutFaults(*form), QStringList());
+        EXPECT_TRUE(form->grab().save(QStringLiteral("/tmp/pickfiles-%1.png").arg(names[i])));
+    }
 }

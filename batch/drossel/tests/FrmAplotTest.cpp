@@ -5,6 +5,7 @@
 #include "platform/forms/FileListBox.h"
 #include "platform/forms/TopMost.h"
 #include "shared/EditableFileList.h"
+#include "platform/testing/Controls.h"
 #include "shared/PickFilesForm.h"
 
 #include <QCheckBox>
@@ -90,10 +91,11 @@ TEST_F(FrmAplotTest, TheDrawingListSortsPickedFilesAndDeleteAnsweredNoKeepsTheRo
     suite::PickFilesForm& picker = form->pickFilesWindow();
     ASSERT_TRUE(picker.isVisible());
     EXPECT_TRUE(forms::isTopMost(&picker));
-    EXPECT_EQ(picker.Dir1->path(), QStringLiteral("C:\\Jobs"));
-    for (int row = 0; row < picker.File1->count(); ++row)
-        picker.File1->setSelected(row, picker.File1->item(row) != QLatin1String("Main.dwg"));
-    picker.Accept->click();
+    EXPECT_EQ(testing_env::control<forms::DirListBox>(picker, "Dir1").path(), QStringLiteral("C:\\Jobs"));
+    auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
+    for (int row = 0; row < files.count(); ++row)
+        files.setSelected(row, files.item(row) != QLatin1String("Main.dwg"));
+    testing_env::control<QPushButton>(picker, "Accept").click();
 
     const QStringList sorted = {QStringLiteral("C:\\Jobs\\alpha.dwg"), QStringLiteral("C:\\Jobs\\Mid.dwg"),
                                 QStringLiteral("C:\\Jobs\\Zeta.dwg")};
@@ -124,12 +126,13 @@ TEST_F(FrmAplotTest, APickFilesFolderThatIsGoneStartsThePickerWhereItWouldWithou
 {
     start();
     form->cmdPickFiles->click();
-    const QString usual = form->pickFilesWindow().Dir1->path();
-    form->pickFilesWindow().Exit2->click();
+    const auto folder = [this] { return testing_env::control<forms::DirListBox>(form->pickFilesWindow(), "Dir1").path(); };
+    const QString usual = folder();
+    testing_env::control<QPushButton>(form->pickFilesWindow(), "Exit2").click();
 
     saveSetting(DrosselSettings::PickFiles, QStringLiteral("C:\\Gone\\Away"));
     form->cmdPickFiles->click();
-    EXPECT_EQ(form->pickFilesWindow().Dir1->path(), usual);
+    EXPECT_EQ(folder(), usual);
     EXPECT_TRUE(form->pickFilesWindow().isVisible());
 }
 
@@ -138,7 +141,8 @@ TEST_F(FrmAplotTest, CurrentProjectInThePickerGoesToTheActiveDrawingsFolder)
     files.makeFolder(QStringLiteral("C:\\Other"));
     start();
     form->cmdPickFiles->click();
-    form->pickFilesWindow().Dir1->setPath(QStringLiteral("C:\\Other"));
-    form->pickFilesWindow().MnuProject->trigger();
-    EXPECT_EQ(form->pickFilesWindow().Dir1->path(), QStringLiteral("C:\\Jobs"));
+    auto& folders = testing_env::control<forms::DirListBox>(form->pickFilesWindow(), "Dir1");
+    folders.setPath(QStringLiteral("C:\\Other"));
+    testing_env::control<QAction>(form->pickFilesWindow(), "MnuProject").trigger();
+    EXPECT_EQ(folders.path(), QStringLiteral("C:\\Jobs"));
 }

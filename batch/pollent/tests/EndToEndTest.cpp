@@ -4,6 +4,7 @@
 #include "PollentFixture.h"
 
 #include "platform/forms/FileListBox.h"
+#include "platform/testing/Controls.h"
 #include "shared/PickFilesForm.h"
 
 #include <QCheckBox>
@@ -19,10 +20,11 @@ protected:
     {
         form->MnuAddDrawing->trigger();
         suite::PickFilesForm& picker = *form->BatchForm2;
-        picker.MnuProject->trigger();
-        for (int i = 0; i < picker.File1->count(); ++i)
-            picker.File1->setSelected(i, names.contains(picker.File1->item(i)));
-        picker.Accept->click();
+        testing_env::control<QAction>(picker, "MnuProject").trigger();
+        auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
+        for (int i = 0; i < files.count(); ++i)
+            files.setSelected(i, names.contains(files.item(i)));
+        testing_env::control<QPushButton>(picker, "Accept").click();
     }
 
     void tick()

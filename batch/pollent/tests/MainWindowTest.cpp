@@ -6,6 +6,7 @@
 #include "platform/cad/CadErrors.h"
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/FileListBox.h"
+#include "platform/testing/Controls.h"
 #include "shared/PickFilesForm.h"
 
 #include <QApplication>
@@ -183,13 +184,14 @@ TEST_F(MainWindowTest, ThePickerHandsOverFullPathsFromADriveRootAndFromAFolder)
     form->MnuAddDrawing->trigger();
     suite::PickFilesForm& picker = *form->BatchForm2;
     ASSERT_TRUE(picker.isVisible());
-    EXPECT_EQ(picker.File1->path(), QStringLiteral("P:\\"));
-    picker.File1->setSelected(0, true);
-    picker.File1->setSelected(1, true);
-    picker.MnuAddToList->trigger();
-    picker.Dir1->setPath(QStringLiteral("P:\\Jobs"));
-    picker.File1->setSelected(1, true);
-    picker.Accept->click();
+    auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
+    EXPECT_EQ(files.path(), QStringLiteral("P:\\"));
+    files.setSelected(0, true);
+    files.setSelected(1, true);
+    testing_env::control<QAction>(picker, "MnuAddToList").trigger();
+    testing_env::control<forms::DirListBox>(picker, "Dir1").setPath(QStringLiteral("P:\\Jobs"));
+    files.setSelected(1, true);
+    testing_env::control<QPushButton>(picker, "Accept").click();
 
     EXPECT_EQ(listed(), (QStringList{"P:\\a.dwg", "P:\\b.dwg", "P:\\Jobs\\b.dwg"}));
     EXPECT_FALSE(picker.isVisible());
@@ -200,11 +202,12 @@ TEST_F(MainWindowTest, ThePickersDriveMenuFallsBackToCAndKnowsTheProject)
     load();
     form->MnuAddDrawing->trigger();
     suite::PickFilesForm& picker = *form->BatchForm2;
-    EXPECT_EQ(picker.File1->path(), QStringLiteral("C:\\"));
-    picker.MnuProject->trigger();
-    EXPECT_EQ(picker.File1->path(), QStringLiteral("C:\\Pollent"));
-    picker.Mnup->trigger();  // no drive P: here
-    EXPECT_EQ(picker.File1->path(), QStringLiteral("C:\\"));
+    const auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
+    EXPECT_EQ(files.path(), QStringLiteral("C:\\"));
+    testing_env::control<QAction>(picker, "MnuProject").trigger();
+    EXPECT_EQ(files.path(), QStringLiteral("C:\\Pollent"));
+    testing_env::control<QAction>(picker, "Mnup").trigger();  // no drive P: here
+    EXPECT_EQ(files.path(), QStringLiteral("C:\\"));
 }
 
 }  // namespace

@@ -25,8 +25,10 @@ TEST(FilesPathMapper, DrivePathsGoThroughTheDriveTableBothWays)
     EXPECT_EQ(mapper.fromHost(root.filePath(QStringLiteral("c"))), QStringLiteral("C:\\"));
     EXPECT_EQ(mapper.fromHost(hostTools + QStringLiteral("/p/a.dwg")), QStringLiteral("P:\\a.dwg"));
 
-    // Outside every drive a host path stays a host path.
-    EXPECT_EQ(mapper.fromHost(QStringLiteral("/usr/bin/env")), QStringLiteral("/usr/bin/env"));
+    // Outside every drive a host path has no Windows path: the programs know
+    // their drives only, and a host path handed to them ended up as a folder
+    // name inside the source tree.
+    EXPECT_EQ(mapper.fromHost(QStringLiteral("/usr/bin/env")), QString());
     // A drive that is not mapped leads nowhere rather than failing.
     EXPECT_EQ(mapper.toHost(QStringLiteral("Q:\\x")), QString());
     EXPECT_EQ(mapper.toHost(QString()), QString());

@@ -1,6 +1,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/testing/ErrorOf.h"
 #include "scales/conversion/Calculation.h"
+#include "scales/conversion/MdlCalculate.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,7 +13,7 @@ namespace {
 
 QString calc(const QString& value, const QString& from, const QString& into, const QString& places)
 {
-    return Calculation::calculate(value, from, into, places).value_or(QStringLiteral("<not found>"));
+    return conversion::MdlCalculate::calculate(value, from, into, places).value_or(QStringLiteral("<not found>"));
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ TEST(CalculationTest, StepsFailInTheWindowsOrder)
 {
     // The number is read before the pair is looked up, the count after it.
     EXPECT_EQ(errorOf([] { calc("abc", "Feet", "Quarts", "x"); }), runtime::err::TypeMismatch);
-    EXPECT_FALSE(Calculation::calculate("1", "Feet", "Quarts", "x").has_value());
+    EXPECT_FALSE(conversion::MdlCalculate::calculate("1", "Feet", "Quarts", "x").has_value());
     EXPECT_EQ(errorOf([] { calc("1", "Feet", "Inch", "x"); }), runtime::err::TypeMismatch);
     EXPECT_EQ(errorOf([] { calc("1e305", "Feet", "Microns", "x"); }), runtime::err::Overflow);
 }

@@ -5,7 +5,12 @@
 #include "platform/forms/WindowAlpha.h"
 #include "platform/forms/Timer.h"
 
+#include "platform/testing/LayoutCheck.h"
+
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -27,6 +32,17 @@ QList<QStringList> listRows(const QTreeWidget* list)
         rows.append(texts);
     }
     return rows;
+}
+
+// The width a cell needs to show its whole text, as the list draws it.
+int cellWidth(const QTreeWidget& list, int row, int column)
+{
+    const QModelIndex index = list.model()->index(row, column);
+    QStyleOptionViewItem option;
+    option.initFrom(list.viewport());
+    option.font = list.font();
+    option.fontMetrics = list.fontMetrics();
+    return list.itemDelegateForIndex(index)->sizeHint(option, index).width();
 }
 
 QList<QStringList> tableRows(ScaleFamily family)
@@ -52,10 +68,10 @@ TEST_F(StartSequence, ModelSpaceDrawingIsSwitchedToTheLayoutAndIntoItsViewport)
     EXPECT_EQ(document->activeSpace(), cad::space::Paper);
     EXPECT_TRUE(document->mSpace());
     EXPECT_EQ(activeViewport(), viewport);
-    EXPECT_TRUE(f.Option1[0]->isChecked());
-    EXPECT_EQ(listRows(f.LVscales), tableRows(ScaleFamily::Architectural));
+    EXPECT_TRUE(option(0).isChecked());
+    EXPECT_EQ(listRows(&list()), tableRows(ScaleFamily::Architectural));
     EXPECT_EQ(f.selectedPosition(), 0);
-    EXPECT_EQ(f.connection().document, document);
+    EXPECT_EQ(session.connection.document, document);
     EXPECT_TRUE(ui.records().isEmpty());
 }
 
@@ -73,11 +89,11 @@ TEST_F(StartSequence, RefusedViewportSwitchIsReportedAndTheListIsFilledAllTheSam
 {
     // The layout has only its sheet: there is no viewport to work in.
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("Location:\t\tForm_Load"));
-    FrmMain& f = start();
+    start();
     expectAppError(QStringLiteral("Form_Load"));
     EXPECT_FALSE(dispatcher.ended());
-    EXPECT_EQ(f.LVscales->topLevelItemCount(), 12);
-    EXPECT_TRUE(f.Option1[0]->isChecked());
+    EXPECT_EQ(list().topLevelItemCount(), 12);
+    EXPECT_TRUE(option(0).isChecked());
 }
 
 TEST_F(StartSequence, NoHostRunningShowsTheBoxAndEnds)
@@ -93,49 +109,74 @@ TEST_F(StartSequence, NoHostRunningShowsTheBoxAndEnds)
 
 using Window = MervaneTest;
 
-TEST_F(Window, ControlsSitAtTheirTwips)
+TEST_F(Window, ControlsShowTheirCaptionsInTheirPlaces)
 {
     addViewport(3);
     FrmMain& f = start();
+    f.show();
     EXPECT_EQ(f.caption(), QStringLiteral("Standard Scales"));
-    EXPECT_EQ(f.LVscales->geometry(), forms::twipsRect(120, 120, 7455, 3255));
-    EXPECT_EQ(f.FrameOptions->geometry(), forms::twipsRect(180, 3480, 5775, 735));
-    EXPECT_EQ(f.FrameOptions->title(), QStringLiteral("Scale Type:"));
-    // The option buttons keep their place and at least their width; one may
-    // grow to show its whole caption, but never onto the next.
-    const std::array<QRect, 4> options = {forms::twipsRect(240, 360, 1215, 255),
-                                          forms::twipsRect(2040, 360, 1215, 255),
-                                          forms::twipsRect(3480, 360, 1215, 255),
-                                          forms::twipsRect(4560, 360, 975, 255)};
+    const auto& frame = testing_env::control<QGroupBox>(f, "FrameOptions");
+    const auto& transparent = testing_env::control<QCheckBox>(f, "ChkTransparent");
+    EXPECT_EQ(frame.title(), QStringLiteral("Scale Type:"));
+    const QStringList captions = {"Architectural", "Machine", "Civil", "Metric"};
     for (int i = 0; i < 4; ++i) {
-        const QRect shown = f.Option1[i]->geometry();
-        EXPECT_EQ(shown.topLeft(), options[i].topLeft()) << i;
-        EXPECT_EQ(shown.height(), options[i].height()) << i;
-        EXPECT_GE(shown.width(), options[i].width()) << i;
-        if (shown.width() == options[i].width())
-            continue;
-        if (i + 1 < 4)
-            EXPECT_LT(shown.right(), options[i + 1].left()) << i;
-        else
-            EXPECT_LE(shown.right(), f.FrameOptions->width()) << i;
+        EXPECT_EQ(option(i).text(), captions[i]);
+        EXPECT_EQ(option(i).parentWidget(), &frame);
+        // The option buttons stand in a row, in the order of their indexes.
+        if (i > 0) {
+            EXPECT_GT(option(i).x(), option(i - 1).geometry().right()) << i;
+        }
     }
-    EXPECT_EQ(f.Option1[3]->text(), QStringLiteral("Metric"));
-    EXPECT_EQ(f.Option1[0]->parentWidget(), f.FrameOptions);
-    EXPECT_EQ(f.ChkTransparent->geometry(), forms::twipsRect(6240, 3720, 1215, 375));
-    EXPECT_EQ(f.ChkTransparent->text(), QStringLiteral("Transparent"));
-    EXPECT_EQ(f.CmdOK->geometry(), forms::twipsRect(240, 4440, 1575, 375));
-    EXPECT_EQ(f.CmdOK->text(), QStringLiteral("Ok"));
-    EXPECT_EQ(f.CmdNext->geometry(), forms::twipsRect(2160, 4440, 1215, 375));
-    EXPECT_EQ(f.CmdNext->text(), QStringLiteral("Next VPort"));
-    EXPECT_EQ(f.CmdGetscale->geometry(), forms::twipsRect(3480, 4440, 1455, 375));
-    EXPECT_EQ(f.CmdGetscale->text(), QStringLiteral("Current Scale"));
-    EXPECT_EQ(f.CmdExit->geometry(), forms::twipsRect(6240, 4440, 1335, 375));
-    EXPECT_EQ(f.Timer1->interval(), 1000);
+    EXPECT_EQ(transparent.text(), QStringLiteral("Transparent"));
+    EXPECT_EQ(button("CmdOK").text(), QStringLiteral("Ok"));
+    EXPECT_EQ(button("CmdNext").text(), QStringLiteral("Next VPort"));
+    EXPECT_EQ(button("CmdGetscale").text(), QStringLiteral("Current Scale"));
+    EXPECT_EQ(button("CmdExit").text(), QStringLiteral("Exit"));
+    EXPECT_EQ(timer().interval(), 1000);
+    EXPECT_EQ(list().headerItem()->text(5), QStringLiteral("Dimension Style"));
 
-    EXPECT_EQ(f.LVscales->headerItem()->text(5), QStringLiteral("Dimension Style"));
+    // The list on top, the scale types and "Transparent" below it, the buttons
+    // at the bottom from left to right with "Exit" under "Transparent".
+    EXPECT_GT(frame.y(), list().geometry().bottom());
+    EXPECT_GT(transparent.x(), frame.geometry().right());
+    EXPECT_GT(button("CmdOK").y(), frame.geometry().bottom());
+    EXPECT_GT(button("CmdNext").x(), button("CmdOK").geometry().right());
+    EXPECT_GT(button("CmdGetscale").x(), button("CmdNext").geometry().right());
+    EXPECT_GT(button("CmdExit").x(), button("CmdGetscale").geometry().right());
+    EXPECT_EQ(button("CmdExit").x(), transparent.x());
+    EXPECT_EQ(testing_env::layoutFaults(f), QStringList());
+
+    // No column is narrower than it was drawn.
     const QList<int> widths = {1400, 1400, 1200, 1200, 1000, 1400};
     for (int column = 0; column < widths.size(); ++column)
-        EXPECT_EQ(f.LVscales->columnWidth(column), forms::twipsToPixels(widths[column])) << column;
+        EXPECT_GE(list().columnWidth(column), forms::twipsToPixels(widths[column])) << column;
+}
+
+TEST_F(Window, ColumnsFitTheListWithEveryFamily)
+{
+    addViewport(3);
+    FrmMain& f = start();
+    f.show();
+    QCoreApplication::processEvents();
+    QTreeWidget& l = list();
+    const QHeaderView* header = l.header();
+    for (ScaleFamily family : ScaleTables::families()) {
+        SCOPED_TRACE(ScaleTables::familyName(family).toStdString());
+        option(int(family)).click();
+        QCoreApplication::processEvents();
+        // Every column whole inside the list: no last title cut off and
+        // nothing to scroll sideways to.
+        EXPECT_LE(header->length(), l.viewport()->width());
+        EXPECT_FALSE(l.horizontalScrollBar()->isVisible());
+        EXPECT_EQ(l.horizontalScrollBar()->maximum(), 0);
+        for (int column = 0; column < l.columnCount(); ++column) {
+            EXPECT_GE(l.columnWidth(column), header->sectionSizeHint(column)) << column;
+            for (int row = 0; row < l.topLevelItemCount(); ++row)
+                EXPECT_GE(l.columnWidth(column), cellWidth(l, row, column)) << column << " row " << row;
+        }
+        // Every row of the family shows without scrolling.
+        EXPECT_LE(l.visualItemRect(l.topLevelItem(l.topLevelItemCount() - 1)).bottom(), l.viewport()->height());
+    }
 }
 
 TEST_F(Window, OptionButtonsReplaceTheRows)
@@ -143,15 +184,15 @@ TEST_F(Window, OptionButtonsReplaceTheRows)
     addViewport(3);
     FrmMain& f = start();
     for (ScaleFamily family : ScaleTables::families()) {
-        f.Option1[int(family)]->click();
-        EXPECT_EQ(listRows(f.LVscales), tableRows(family)) << ScaleTables::familyName(family).toStdString();
+        option(int(family)).click();
+        EXPECT_EQ(listRows(&list()), tableRows(family)) << ScaleTables::familyName(family).toStdString();
     }
-    f.Option1[0]->click();
-    f.Option1[3]->click();
-    EXPECT_EQ(f.LVscales->topLevelItemCount(), 10);
+    option(0).click();
+    option(3).click();
+    EXPECT_EQ(list().topLevelItemCount(), 10);
     f.Metric();
-    EXPECT_EQ(f.LVscales->topLevelItemCount(), 10);
-    EXPECT_EQ(f.LVscales->topLevelItem(0)->text(1), QStringLiteral(".20"));
+    EXPECT_EQ(list().topLevelItemCount(), 10);
+    EXPECT_EQ(list().topLevelItem(0)->text(1), QStringLiteral(".20"));
 }
 
 TEST_F(Window, TranslucencyOnAndOff)
@@ -159,24 +200,24 @@ TEST_F(Window, TranslucencyOnAndOff)
     addViewport(3);
     FrmMain& f = start();
     EXPECT_EQ(forms::windowAlpha(&f), 255);
-    f.ChkTransparent->click();
+    testing_env::control<QCheckBox>(f, "ChkTransparent").click();
     EXPECT_EQ(forms::windowAlpha(&f), 186);
-    EXPECT_EQ(forms::windowAlpha(f.LVscales), 100);
-    f.ChkTransparent->click();
+    EXPECT_EQ(forms::windowAlpha(&list()), 100);
+    testing_env::control<QCheckBox>(f, "ChkTransparent").click();
     EXPECT_EQ(forms::windowAlpha(&f), 255);
-    EXPECT_EQ(forms::windowAlpha(f.LVscales), 255);
+    EXPECT_EQ(forms::windowAlpha(&list()), 255);
     EXPECT_TRUE(forms::isLayered(&f));
-    EXPECT_TRUE(forms::isLayered(f.LVscales));
+    EXPECT_TRUE(forms::isLayered(&list()));
 }
 
 TEST_F(Window, TimerFollowsTheActiveDrawing)
 {
     addViewport(3);
-    FrmMain& f = start();
-    f.Timer1->setEnabled(true);
+    start();
+    timer().setEnabled(true);
     const auto other = host->addDocument();
-    f.Timer1->fire();
-    EXPECT_EQ(f.connection().document, other);
+    timer().fire();
+    EXPECT_EQ(session.connection.document, other);
 }
 
 TEST_F(Window, TimerEndsTheProgramWhenTheHostHasGone)
@@ -184,10 +225,10 @@ TEST_F(Window, TimerEndsTheProgramWhenTheHostHasGone)
     addViewport(3);
     FrmMain& f = start();
     f.show();
-    f.Timer1->setEnabled(true);
+    timer().setEnabled(true);
     hosts.unregisterRunning(cad::HostClassName);
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("AutoCad Not Running"));
-    f.Timer1->fire();
+    timer().fire();
     EXPECT_TRUE(dispatcher.ended());
     EXPECT_FALSE(f.isVisible());
 }
@@ -199,7 +240,7 @@ TEST_F(Window, ExitAndCloseEndWithoutApplying)
     f.show();
     clickRow(9);
     host->journal().clear();
-    f.CmdExit->click();
+    button("CmdExit").click();
     EXPECT_TRUE(dispatcher.ended());
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(host->journal().matching(QStringLiteral("Application.ZoomScaled")).isEmpty());

@@ -6,9 +6,13 @@
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Viewport.h"
 #include "platform/forms/Timer.h"
+#include "platform/testing/Controls.h"
 #include "platform/testing/TestEnvironment.h"
 #include "scales/mervane/FrmMain.h"
+#include "scales/mervane/Session.h"
 
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -29,18 +33,27 @@ protected:
     // The window, loaded as the program loads it.
     FrmMain& start()
     {
-        form = std::make_unique<FrmMain>(env);
-        form->Timer1->setEnabled(false);  // tests tick it by hand
+        form = std::make_unique<FrmMain>(session);
         dispatcher.run([&] { form->load(); });
+        timer().setEnabled(false);  // tests tick it by hand
         return *form;
     }
 
+    // The window's controls, by their names.
+    QTreeWidget& list() const { return testing_env::control<QTreeWidget>(*form, QStringLiteral("LVscales")); }
+    QRadioButton& option(int index) const
+    {
+        return testing_env::control<QRadioButton>(*form, QStringLiteral("Option1"), index);
+    }
+    QPushButton& button(const QString& name) const { return testing_env::control<QPushButton>(*form, name); }
+    forms::Timer& timer() const { return testing_env::control<forms::Timer>(*form, QStringLiteral("Timer1")); }
+
     void clickRow(int position)
     {
-        QTreeWidgetItem* item = form->LVscales->topLevelItem(position - 1);
+        QTreeWidgetItem* item = list().topLevelItem(position - 1);
         ASSERT_NE(item, nullptr);
-        form->LVscales->setCurrentItem(item);
-        emit form->LVscales->itemClicked(item, 0);
+        list().setCurrentItem(item);
+        emit list().itemClicked(item, 0);
     }
 
     std::shared_ptr<standin::Viewport> activeViewport() const
@@ -67,6 +80,7 @@ protected:
     forms::ScriptedInteraction& ui = t.ui();
     forms::Dispatcher& dispatcher = t.dispatcher();
     env::Environment& env = t.env();
+    Session session{env};
     std::unique_ptr<FrmMain> form;
 };
 

@@ -25,9 +25,9 @@ TEST_F(Applying, ClickInTheListScalesTheActiveViewportRelativeToPaperSpace)
 TEST_F(Applying, EveryRowAppliesTheExactReciprocalOfItsScaleFactor)
 {
     addViewport(3);
-    FrmMain& f = start();
+    start();
     for (ScaleFamily family : ScaleTables::families()) {
-        f.Option1[int(family)]->click();
+        option(int(family)).click();
         const QList<ScaleRow>& rows = ScaleTables::rows(family);
         for (int position = 1; position <= rows.size(); ++position) {
             clickRow(position);
@@ -35,15 +35,15 @@ TEST_F(Applying, EveryRowAppliesTheExactReciprocalOfItsScaleFactor)
                 << ScaleTables::familyName(family).toStdString() << " row " << position;
         }
     }
-    f.Option1[2]->click();
+    option(2).click();
     clickRow(5);
     EXPECT_EQ(activeViewport()->rawScale(), 1.0 / 600);
-    f.Option1[3]->click();
+    option(3).click();
     clickRow(1);
     EXPECT_EQ(activeViewport()->rawScale(), 5.0);
     clickRow(9);
     EXPECT_EQ(activeViewport()->rawScale(), 1.0 / 75);
-    f.Option1[1]->click();
+    option(1).click();
     clickRow(9);
     EXPECT_EQ(activeViewport()->rawScale(), 1.0 / 30);
 }
@@ -53,9 +53,9 @@ TEST_F(Applying, OkAppliesAndEnds)
     addViewport(3);
     FrmMain& f = start();
     f.show();
-    f.Option1[3]->click();
-    f.LVscales->setCurrentItem(f.LVscales->topLevelItem(7));  // "1:50", selected by keyboard
-    f.CmdOK->click();
+    option(3).click();
+    list().setCurrentItem(list().topLevelItem(7));  // "1:50", selected by keyboard
+    button("CmdOK").click();
     EXPECT_EQ(activeViewport()->rawScale(), 1.0 / 50);
     EXPECT_TRUE(dispatcher.ended());
     EXPECT_FALSE(f.isVisible());
@@ -64,9 +64,9 @@ TEST_F(Applying, OkAppliesAndEnds)
 TEST_F(Applying, NothingSelectedAppliesNothing)
 {
     addViewport(3);
-    FrmMain& f = start();
+    start();
     host->journal().clear();
-    f.CmdOK->click();
+    button("CmdOK").click();
     EXPECT_TRUE(host->journal().entries().isEmpty());
     EXPECT_TRUE(dispatcher.ended());
 }
@@ -79,8 +79,8 @@ TEST_F(Applying, RefusedZoomIsReportedAndTheWindowStays)
     // The user went back to the model tab, which has no paper space.
     document->setActiveSpace(cad::space::Model);
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("Location:\t\tscales"));
-    f.LVscales->setCurrentItem(f.LVscales->topLevelItem(8));
-    f.CmdOK->click();
+    list().setCurrentItem(list().topLevelItem(8));
+    button("CmdOK").click();
     expectAppError(QStringLiteral("scales"));
     EXPECT_FALSE(dispatcher.ended());
     EXPECT_TRUE(f.isVisible());
@@ -98,50 +98,50 @@ using CurrentScale = MervaneTest;
 TEST_F(CurrentScale, ArchitecturalShowsInchesToTheFoot)
 {
     addViewport(3);
-    FrmMain& f = start();
+    start();
     clickRow(9);
     ui.expectMsgBox(msgbox::Ok);
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("0.25 = 1'-0"));
     EXPECT_EQ(ui.last().style, msgbox::OkOnly);
     EXPECT_EQ(ui.last().caption, QStringLiteral("Mervane"));
 
     clickRow(4);  // "1 1/2=1'-0"
     ui.expectMsgBox(msgbox::Ok);
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("1.5 = 1'-0"));
 }
 
 TEST_F(CurrentScale, OtherFamiliesShowThePlainScale)
 {
     addViewport(3);
-    FrmMain& f = start();
-    f.Option1[3]->click();
+    start();
+    option(3).click();
     clickRow(8);  // 1:50
     ui.expectMsgBox(msgbox::Ok);
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("0.02"));
 
-    f.Option1[1]->click();
+    option(1).click();
     clickRow(1);  // 4/1
     ui.expectMsgBox(msgbox::Ok);
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("4"));
 
-    f.Option1[2]->click();
+    option(2).click();
     clickRow(2);  // 1=20'
     ui.expectMsgBox(msgbox::Ok);
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("0.00416666666666667"));
 }
 
 TEST_F(CurrentScale, ModelTabIsReported)
 {
     addViewport(3);
-    FrmMain& f = start();
+    start();
     document->setActiveSpace(cad::space::Model);
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("Location:\t\tCmdGetScale_Click"));
-    f.CmdGetscale->click();
+    button("CmdGetscale").click();
     expectAppError(QStringLiteral("CmdGetScale_Click"));
 }
 
@@ -153,19 +153,19 @@ TEST_F(NextVPort, CyclesThroughTheFloatingViewportsInOrder)
     document->paperSpace()->addLine(cad::Point{0, 0, 0}, cad::Point{1, 1, 0});  // not a viewport
     const auto second = addViewport(5);
     const auto third = addViewport(8);
-    FrmMain& f = start();
+    start();
     ASSERT_EQ(activeViewport(), first);
 
     host->journal().clear();
-    f.CmdNext->click();
+    button("CmdNext").click();
     EXPECT_EQ(activeViewport(), second);
     const QString h = second->handle();
     EXPECT_EQ(host->journal().entries(),
               QStringList({"PViewport.Display " + h + " True", "Document.MSpace True",
                            "Document.ActivePViewport " + h, "Document.Regen 1"}));
-    f.CmdNext->click();
+    button("CmdNext").click();
     EXPECT_EQ(activeViewport(), third);
-    f.CmdNext->click();
+    button("CmdNext").click();
     EXPECT_EQ(activeViewport(), first);
     EXPECT_TRUE(document->mSpace());
 }
@@ -175,8 +175,8 @@ TEST_F(NextVPort, TurnsOnAViewportThatIsOff)
     addViewport(2);
     const auto second = addViewport(5);
     second->display(false);
-    FrmMain& f = start();
-    f.CmdNext->click();
+    start();
+    button("CmdNext").click();
     EXPECT_TRUE(second->isOn());
     EXPECT_EQ(activeViewport(), second);
 }
@@ -184,10 +184,10 @@ TEST_F(NextVPort, TurnsOnAViewportThatIsOff)
 TEST_F(NextVPort, OnlyTheSheetSaysSoInAPlainMessage)
 {
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("Location:\t\tForm_Load"));
-    FrmMain& f = start();
+    start();
     host->journal().clear();
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("There is no viewport in paper space."));
-    f.CmdNext->click();
+    button("CmdNext").click();
     EXPECT_EQ(ui.last().style, msgbox::OkOnly);
     EXPECT_TRUE(host->journal().entries().isEmpty());
 }
@@ -196,9 +196,9 @@ TEST_F(NextVPort, RefusalIsReported)
 {
     addViewport(2);
     addViewport(5);
-    FrmMain& f = start();
+    start();
     document->setActiveSpace(cad::space::Model);
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("Location:\t\tCmdNext_Click"));
-    f.CmdNext->click();
+    button("CmdNext").click();
     expectAppError(QStringLiteral("CmdNext_Click"));
 }
