@@ -24,14 +24,6 @@ bool isReferenceTo(const cad::Entity& entity, const QString& name)
     return entity.entityType() == cad::entityType::BlockReference && entity.name() == name;
 }
 
-template <class T>
-T& need(const std::shared_ptr<T>& object)
-{
-    if (!object)
-        runtime::raise(runtime::err::ObjectVariableNotSet);
-    return *object;
-}
-
 }  // namespace
 
 Batch::Batch(Session& session, suite::ReportError& report, LogSink log)
@@ -40,6 +32,8 @@ Batch::Batch(Session& session, suite::ReportError& report, LogSink log)
 }
 
 QString Batch::xrefName(const QString& path) { return files::WinPath::baseName(path); }
+
+cad::Document& Batch::doc() const { return session_.connection.doc(); }
 
 cad::Point Batch::insertionPoint() const
 {
@@ -52,15 +46,15 @@ double Batch::scale() const { return runtime::toDouble(session_.options.InsertSc
 std::shared_ptr<cad::Block> Batch::targetSpace() const
 {
     if (session_.options.UseModelSpace)
-        return session_.document().modelSpace();
+        return doc().modelSpace();
     if (session_.options.UsePaperSpace)
-        return session_.document().paperSpace();
+        return doc().paperSpace();
     return nullptr;
 }
 
 QString Batch::findXref() const
 {
-    for (const auto& block : session_.document().blocks()->items()) {
+    for (const auto& block : doc().blocks()->items()) {
         if (block->isXRef() && block->name() == session_.options.DeleteName)
             return block->name();
     }
@@ -77,7 +71,7 @@ void Batch::DeleteXB()
         // Written before the detach: the line stands even when the host refuses.
         log_(QStringLiteral("Detach Xref") + blanks(4) + name + blanks(4) + Successful);
         step.setSkipErrors(true);
-        step([&] { need(session_.document().blocks()->item(name)).detach(); });
+        step([&] { doc().blocks()->item(name)->detach(); });
     });
 }
 
@@ -96,9 +90,9 @@ void Batch::DeleteBlock()
         const OptionSet& o = session_.options;
         std::shared_ptr<cad::Entity> found;
         if (o.UseModelSpace)
-            step([&] { found = firstReference(need(session_.document().modelSpace()), o.DeleteName); });
+            step([&] { found = firstReference(*doc().modelSpace(), o.DeleteName); });
         if (!found && o.UsePaperSpace)
-            step([&] { found = firstReference(need(session_.document().paperSpace()), o.DeleteName); });
+            step([&] { found = firstReference(*doc().paperSpace(), o.DeleteName); });
         if (!found)
             return;
         QString name;
@@ -147,7 +141,7 @@ void Batch::InsertXrefs()
         const QString path = session_.options.InsertPath;
         std::shared_ptr<cad::Entity> reference;
         step([&] { reference = p.space->attachExternalReference(path, xrefName(path), p.at, s, s, s, 0.0, true); });
-        step([&] { need(reference).setPath(path); });
+        step([&] { (reference)->setPath(path); });
         log_(QStringLiteral("Insert Xref") + blanks(3) + path + blanks(4) + Successful);
     });
 }
@@ -167,7 +161,7 @@ void Batch::BlockAttributeP()
 {
     suite::runProcedure(report_.at(QStringLiteral("BlockAttributeP")), [this](suite::StepRunner& step) {
         std::vector<std::shared_ptr<cad::Entity>> entities;
-        step([&] { entities = need(session_.document().paperSpace()).items(); });
+        step([&] { entities = doc().paperSpace()->items(); });
         for (const auto& entity : entities) {
             bool match = false;
             step([&] { match = isReferenceTo(*entity, session_.attributes.BlockName); });
@@ -186,7 +180,7 @@ std::vector<QString> Batch::xrefNames() const
     // Gathered before any bind: binding merges and removes definitions, so
     // the collection must not be walked while it changes.
     std::vector<QString> names;
-    for (const auto& block : session_.document().blocks()->items()) {
+    for (const auto& block : doc().blocks()->items()) {
         if (block->isXRef())
             names.push_back(block->name());
     }
@@ -200,7 +194,7 @@ void Batch::Bindalldrawings()
         std::vector<QString> names;
         step([&] { names = xrefNames(); });
         for (const QString& name : names) {
-            step([&] { need(session_.document().blocks()->item(name)).bind(false); });
+            step([&] { doc().blocks()->item(name)->bind(false); });
             ++count;
         }
         if (count > 0)
@@ -223,9 +217,9 @@ void Batch::waitOneSecond()
 void Batch::Purgeall()
 {
     suite::runProcedure(report_.at(QStringLiteral("Purgeall")), [this](suite::StepRunner& step) {
-        step([&] { session_.document().purgeAll(); });
+        step([&] { doc().purgeAll(); });
         step([&] { waitOneSecond(); });
-        step([&] { session_.document().purgeAll(); });
+        step([&] { doc().purgeAll(); });
         log_(QStringLiteral("Purge All =") + blanks(14) + Successful);
     });
 }

@@ -12,12 +12,12 @@
 #include <memory>
 #include <vector>
 
-namespace cad { class AttributeReference; class Block; class Entity; struct Point; }
+namespace cad { class AttributeReference; class Block; class Document; class Entity; struct Point; }
 namespace suite { class ReportError; class StepRunner; }
 
 namespace pollent {
 
-struct Session;
+class Session;
 
 class Batch {
 public:
@@ -39,6 +39,9 @@ public:
 
 private:
     struct Placement;
+
+    // The drawing the run has open; 91 when there is none.
+    cad::Document& doc() const;
 
     // The insertion point, scale and target space of an insert, each as a
     // step of the calling routine.

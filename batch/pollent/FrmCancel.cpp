@@ -1,13 +1,13 @@
 #include "batch/pollent/FrmCancel.h"
 
 #include "batch/pollent/Session.h"
-#include "batch/pollent/SingleDocumentMode.h"
 #include "platform/env/Environment.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/TopMost.h"
 #include "platform/runtime/EndProgram.h"
-#include "platform/runtime/Error.h"
+#include "platform/runtime/PassOver.h"
 
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,6 +50,8 @@ void FrmCancel::addLine(const QString& line)
     LstLog->scrollToBottom();
 }
 
+void FrmCancel::drawingDone() {}
+
 QStringList FrmCancel::lines() const
 {
     QStringList all;
@@ -58,14 +60,27 @@ QStringList FrmCancel::lines() const
     return all;
 }
 
+void FrmCancel::showRunWindow()
+{
+    mainWindow_.hide();
+    show();
+}
+
+void FrmCancel::hideRunWindow() { hide(); }
+
+void FrmCancel::showMainWindow() { mainWindow_.show(); }
+
+void FrmCancel::showFinishedLog()
+{
+    show();
+    cmdCancel->setText(ExitCaption);
+}
+
 void FrmCancel::Form_Load()
 {
     // The log floats above the host's window while the run works; a window
     // that cannot float is still usable.
-    try {
-        forms::setTopMost(this, forms::TopMostShowNoActivate);
-    } catch (const runtime::Error&) {
-    }
+    runtime::passOver([this] { forms::setTopMost(this, forms::TopMostShowNoActivate); });
 }
 
 void FrmCancel::cmdCancel_Click()
@@ -79,7 +94,7 @@ void FrmCancel::cmdCancel_Click()
 
 void FrmCancel::Form_Unload(bool&)
 {
-    SingleDocumentMode::putBackAtEnd(session_);
+    // The host's mode goes back with the program's end.
     runtime::endProgram();
 }
 

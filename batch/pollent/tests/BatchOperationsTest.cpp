@@ -23,8 +23,8 @@ protected:
     // Works on the drawing as a run does after opening it.
     cad::Document& open(const QString& file)
     {
-        session.connection.document = session.document().open(inProject(file));
-        return session.document();
+        session.connection.document = session.connection.doc().open(inProject(file));
+        return session.connection.doc();
     }
 
     QStringList referencesIn(const std::shared_ptr<cad::Block>& space, const QString& name) const
@@ -37,7 +37,6 @@ protected:
         return handles;
     }
 
-    Session session{t.env()};
     suite::ReportError report{t.env(), suite::ReportErrorVariant{false, &session.connection, {}}};
     QStringList lines;
     Batch batch{session, report, [this](const QString& line) { lines.append(line); }};
@@ -64,7 +63,7 @@ TEST_F(BatchOperationsTest, DetachXrefMatchesTheNameExactlyAndLogsBeforeTheDetac
     host->failures().failNext(QStringLiteral("Block.Detach"), cad::err::ExceptionOccurred);
     batch.DeleteXB();
     EXPECT_EQ(lines, QStringList{QStringLiteral("Detach Xref    SITE    Successful...")});
-    EXPECT_TRUE(blockNames(session.document()).contains(QStringLiteral("SITE (xref)")));
+    EXPECT_TRUE(blockNames(session.connection.doc()).contains(QStringLiteral("SITE (xref)")));
 }
 
 TEST_F(BatchOperationsTest, DeleteBlockRemovesOnlyTheFirstReferenceModelSpaceBeforePaperSpace)

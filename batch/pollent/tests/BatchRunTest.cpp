@@ -68,9 +68,9 @@ TEST_F(BatchRunTest, WithoutArchivingEachListedDrawingIsChangedAndSavedInPlace)
     // The question, its caption and buttons; then the main window is back.
     EXPECT_EQ(boxes(), QStringList{QStringLiteral("View Pollent Log|Done with drawings|4")});
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_EQ(sdi(), 0);
-    EXPECT_TRUE(form->MnuRunProcessor->isEnabled());
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
 }
 
 TEST_F(BatchRunTest, WithArchivingTheListedDrawingsStayAsTheyWereAndTheCopiesAreChanged)
@@ -89,13 +89,13 @@ TEST_F(BatchRunTest, WithArchivingTheListedDrawingsStayAsTheyWereAndTheCopiesAre
     EXPECT_TRUE(attributes(*onDisk(A103), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=B")));
     EXPECT_TRUE(attributes(*onDisk(copy3), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=X")));
     // "Yes" shows the log with its button turned into "Exit", which leads back.
-    EXPECT_TRUE(form->RunWindow->isVisible());
-    EXPECT_EQ(form->RunWindow->cmdCancel->text(), QStringLiteral("Exit"));
-    form->RunWindow->cmdCancel->click();
+    EXPECT_TRUE(form->frmCancel().isVisible());
+    EXPECT_EQ(cancelButton().text(), QStringLiteral("Exit"));
+    cancelButton().click();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(form->RunWindow->cmdCancel->text(), QStringLiteral("Cancel..."));
+    EXPECT_EQ(cancelButton().text(), QStringLiteral("Cancel..."));
 }
 
 TEST_F(BatchRunTest, TheArchiveFolderMustBeAFolderThatExistsOrCanBeMade)
@@ -132,8 +132,8 @@ TEST_F(BatchRunTest, AnArchiveCopyThatWouldReplaceADrawingOrAnEarlierCopyIsNotMa
     EXPECT_EQ(saves(A101), 0);
 
     // Two drawings of one file name in one run: the second is not archived.
-    form->MnuRemoveallDrawing->trigger();
-    form->RunWindow->LstLog->clear();
+    menuItem(QStringLiteral("MnuRemoveallDrawing")).trigger();
+    logList().clear();
     list({A102, QStringLiteral("C:\\Old\\a102.DWG")});
     archiveInto(QStringLiteral("C:\\Pollent\\"), QStringLiteral("Issued"));
     expectDone();
@@ -210,7 +210,7 @@ TEST_F(BatchRunTest, AFailedArchiveCopyOrArchiveOpenLeavesTheDrawingAlone)
     archiveInto(QStringLiteral("C:\\Pollent\\"), QStringLiteral("Issued"));
     const QString copy3 = inProject(QStringLiteral("Issued\\A103.dwg"));
     // The host fails the call that follows the line the log has just shown.
-    QObject::connect(form->RunWindow->LstLog->model(), &QAbstractItemModel::rowsInserted, [&] {
+    QObject::connect(logList().model(), &QAbstractItemModel::rowsInserted, [&] {
         const QString line = log().last();
         if (line == opened(A102))
             host->failures().failNext(QStringLiteral("Document.SaveAs"), cad::err::ExceptionOccurred);
@@ -234,11 +234,11 @@ TEST_F(BatchRunTest, CancelStopsBeforeTheNextDrawingWithTheCommandsBlockedMeanwh
     operations([](OptionSet& o) { o.DoPurge = true; });
     bool blocked = false;
     t.clock().setDoEventsHook([&] {
-        blocked = !form->MnuRunProcessor->isEnabled() && !form->MnuAddDrawing->isEnabled()
-                  && !form->MnuScriptSettings->isEnabled() && !form->MnuSortAZ->isEnabled()
-                  && !form->Options->isEnabled() && form->MnuExit->isEnabled();
+        blocked = !menuItem(QStringLiteral("MnuRunProcessor")).isEnabled() && !menuItem(QStringLiteral("MnuAddDrawing")).isEnabled()
+                  && !menuItem(QStringLiteral("MnuScriptSettings")).isEnabled() && !menuItem(QStringLiteral("MnuSortAZ")).isEnabled()
+                  && !form->batchForm3().isEnabled() && menuItem(QStringLiteral("MnuExit")).isEnabled();
         if (t.clock().doEventsCalls() == 1)
-            form->RunWindow->cmdCancel->click();
+            cancelButton().click();
     });
     run();
 
@@ -247,9 +247,9 @@ TEST_F(BatchRunTest, CancelStopsBeforeTheNextDrawingWithTheCommandsBlockedMeanwh
     EXPECT_TRUE(host->journal().matching(QStringLiteral("Document.Open C:\\Pollent\\A102")).isEmpty());
     EXPECT_TRUE(log().isEmpty());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_EQ(sdi(), 1);  // a cancelled run does not put the mode back
-    EXPECT_TRUE(form->MnuRunProcessor->isEnabled());
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
 }
 
 TEST_F(BatchRunTest, ARunNeedsDrawingsOperationsAndSingleDocumentMode)

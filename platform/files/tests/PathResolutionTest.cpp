@@ -66,3 +66,30 @@ TEST_F(PathResolution, BadNamesAreRefused)
     EXPECT_FALSE(fs.fileExists(""));
     EXPECT_FALSE(fs.fileExists("C:\\*.*"));
 }
+
+TEST_F(PathResolution, TwoSpellingsOfOneFileHaveOneIdentity)
+{
+    put("Jobs/A101.dwg", "a");
+    put("Jobs/Issued/a101.DWG", "copy");
+    const QString listed = fs.identity("C:\\Jobs\\A101.dwg");
+    EXPECT_FALSE(listed.isEmpty());
+    EXPECT_EQ(fs.identity("c:/JOBS/a101.DWG"), listed);
+    EXPECT_EQ(fs.identity("C:\\Jobs\\Issued\\..\\.\\A101.dwg"), listed);
+    // Drive P: mapped to the same folder reaches the same file.
+    fs.driveTable().map(QStringLiteral("P"), host("Jobs"));
+    EXPECT_EQ(fs.identity("P:\\A101.DWG"), listed);
+    EXPECT_NE(fs.identity("C:\\Jobs\\Issued\\A101.dwg"), listed);
+    // Nothing there, or no such drive: no identity, and no error.
+    EXPECT_TRUE(fs.identity("C:\\Jobs\\Missing.dwg").isEmpty());
+    EXPECT_TRUE(fs.identity("Q:\\A101.dwg").isEmpty());
+    EXPECT_TRUE(fs.identity("").isEmpty());
+}
+
+TEST_F(PathResolution, TheNameOnDiskIsTheFoldersSpelling)
+{
+    put("Jobs/a101.DWG", "a");
+    EXPECT_EQ(fs.onDiskName("C:\\JOBS\\A101.dwg"), "a101.DWG");
+    EXPECT_EQ(fs.onDiskName("C:\\Jobs\\New.dwg"), "New.dwg");
+    EXPECT_EQ(fs.onDiskName("Q:\\Jobs\\Some.DWG"), "Some.DWG");
+    EXPECT_EQ(fs.onDiskName("C:\\jobs"), "Jobs");
+}
