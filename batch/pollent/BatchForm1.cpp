@@ -104,7 +104,7 @@ BatchForm1::BatchForm1(Session& session)
       ListView1(listView(QStringLiteral("ListView1"), drawings_, this)),
       ListView2(listView(QStringLiteral("ListView2"), operations_, this)),
       StatusBar1(new QStatusBar(this)),
-      Panel1(new QLabel(HostRunning, StatusBar1)),
+      Panel1(new QLabel(StatusBar1)),
       Panel2(new QLabel(StatusBar1)),
       BatchForm2(std::make_unique<suite::PickFilesForm>(session.env, pickFilesVariant(), *this)),
       Options(std::make_unique<BatchForm3>(
@@ -183,7 +183,13 @@ void BatchForm1::Form_Load()
 {
     suite::runProcedure(report_.at(QStringLiteral("Form_Load")), [this](suite::StepRunner& step) {
         step([this] { session_.attributes.GetBatchSettings(*session_.env.settings, report_); });
-        step([this] { session_.attach(report_); });
+        bool attached = false;
+        step([&] { attached = session_.attach(report_); });
+        showHostStatus();
+        // Without a host the rest has nothing to read: the window shows, and
+        // a run attaches again.
+        if (!attached)
+            return;
         step([this] { readProjectPath(); });
         step([this] { showProjectPath(); });
         step([this] { session_.singleDocument.save(); });
@@ -192,6 +198,8 @@ void BatchForm1::Form_Load()
         step([this] { setInitialOptions(); });
     });
 }
+
+void BatchForm1::showHostStatus() { Panel1->setText(session_.connection.document ? HostRunning : QString()); }
 
 void BatchForm1::readProjectPath()
 {
@@ -245,7 +253,10 @@ void BatchForm1::MnuRunProcessor_Click()
     if (running_)
         return;
     setRunning(true);
-    const auto idle = qScopeGuard([this] { setRunning(false); });
+    const auto idle = qScopeGuard([this] {
+        setRunning(false);
+        showHostStatus();
+    });
     BatchRun run(session_, report_, drawings_, operations_.count(), *RunWindow, *RunWindow);
     run.run();
 }

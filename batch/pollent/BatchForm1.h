@@ -80,6 +80,8 @@ private:
     void bind();
     void readProjectPath();
     void showProjectPath();
+    // Panel 1 says the host runs only while the program holds one.
+    void showHostStatus();
     void setInitialOptions();
     void removeSelected();
     void popUp(QMenu* menu, Qt::MouseButton button, const QPoint& globalPos);

@@ -240,9 +240,12 @@ void BatchForm3::Apply_Click()
 {
     suite::runProcedure(report_.at(QStringLiteral("Apply_Click")), [this](suite::StepRunner& step) {
         // Every box is checked before anything is taken, so a bad value
-        // leaves the option set and the operation list as they were.
+        // leaves the option set and the operation list as they were. The
+        // insert boxes matter only to an insert: a user who wants only a
+        // purge is not held up by them.
         QLineEdit* bad = nullptr;
-        step([&] { bad = firstBadNumber(); });
+        if (ChkInsertBlock->isChecked() || ChkInsertXref->isChecked())
+            step([&] { bad = firstBadNumber(); });
         if (bad) {
             bad->setFocus();
             bad->selectAll();
@@ -261,9 +264,10 @@ void BatchForm3::take()
     o.ArchiveLocation = FolderLocation->text();
     o.ArchiveName = FolderName->text();
     o.InsertScale = TxtScale->text();
-    o.InsertX = runtime::toInt16(TxtX->text());
-    o.InsertY = runtime::toInt16(TxtY->text());
-    o.InsertZ = runtime::toInt16(TxtZ->text());
+    // With no insert ticked a box that holds no number keeps the value it had.
+    for (const auto& [value, edit] : {std::pair{&o.InsertX, TxtX}, std::pair{&o.InsertY, TxtY},
+                                      std::pair{&o.InsertZ, TxtZ}})
+        runtime::passOver([&] { *value = runtime::toInt16(edit->text()); });
     o.InsertPath = TxtBlockPath->text();
     o.DeleteName = TxtDeleteName->text();
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The options form "Pollent Processor Settings": shows the option set as it is
 // when it loads, keeps the exclusive pairs of boxes apart while the user ticks
-// them, and on Apply checks the numeric boxes, takes everything into the
-// option set, rebuilds the operation list and closes. Closing it by its close
-// box drops every edit.
+// them, and on Apply checks the insert boxes (when an insert is ticked), takes
+// everything into the option set, rebuilds the operation list and closes.
+// Closing it by its close box drops every edit.
 
 #include "batch/pollent/OptionSet.h"
 #include "platform/forms/Form.h"

@@ -83,7 +83,12 @@ void BatchRun::runSteps(suite::StepRunner& step)
 {
     if (!checkLists())
         return;
-    step([this] { session_.attach(report_); });
+    // Without a host (none running and none started) there is nothing to
+    // work with.
+    bool attached = false;
+    step([this, &attached] { attached = session_.attach(report_); });
+    if (!attached)
+        return;
     bool refused = false;
     step([this, &refused] { refused = !switchToSingleDocument(); });
     if (refused)

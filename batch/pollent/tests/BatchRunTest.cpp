@@ -292,5 +292,73 @@ TEST_F(BatchRunTest, ASecondRunSwitchesToSingleDocumentModeAgainAndPutsItBack)
     EXPECT_EQ(log().size(), 6);
 }
 
+TEST_F(BatchRunTest, AbortInAnErrorReportEndsTheProgramWithTheHostsModePutBack)
+{
+    list({A101, A102});
+    operations([](OptionSet& o) {
+        o.DoInsertBlock = true;
+        o.UseModelSpace = true;
+        o.InsertPath = inProject(QStringLiteral("Missing.dwg"));
+    });
+    EXPECT_EQ(sdi(), 1);
+    t.ui().expectMsgBox(msgbox::Abort, QStringLiteral(" Location: InsertBlocks\r\n"));
+    run();
+    EXPECT_TRUE(t.dispatcher().ended());
+    EXPECT_EQ(sdi(), 0);
+    EXPECT_EQ(host->journal().matching(QStringLiteral("Document.SetVariable SDI")),
+              (QStringList{"Document.SetVariable SDI 1", "Document.SetVariable SDI 0"}));
+}
+
+TEST_F(BatchRunTest, ACancelDuringTheLastDrawingEndsTheRunAsAnyOtherCancel)
+{
+    list({A101, A102});
+    operations([](OptionSet& o) { o.DoAttributes = true; });
+    t.clock().setDoEventsHook([&] {
+        if (t.clock().doEventsCalls() == 2)
+            cancelButton().click();
+    });
+    run();  // no "View Pollent Log" question
+
+    EXPECT_EQ(saves(A102), 1);
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
+    EXPECT_EQ(sdi(), 1);
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
+}
+
+TEST_F(BatchRunTest, OneBadInsertPathIsAskedAboutOnceAndLoggedForEveryDrawing)
+{
+    const QString missing = QStringLiteral("C:\\Pollent\\Standard Blocks\\North Arrow And Stamp.dwg");
+    list({A101, A102, A103});
+    operations([&](OptionSet& o) {
+        o.DoInsertBlock = true;
+        o.DoAttributes = true;
+        o.UsePaperSpace = true;
+        o.InsertPath = missing;
+    });
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: InsertBlocks\r\n"));
+    expectDone();
+    run();
+
+    // The host's reason keeps the path whole, on a line of its own.
+    const QStringList boxLines = t.ui().records().first().text.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(boxLines.contains(missing)) << t.ui().records().first().text.toStdString();
+    const QStringList errors = log().filter(QStringLiteral("Error..."));
+    ASSERT_EQ(errors.size(), 3);
+    for (const QString& drawing : {A101, A102, A103}) {
+        EXPECT_EQ(errors.filter(QStringLiteral("Insert Block ") + missing + QStringLiteral(" Failed = ") + drawing + u' ')
+                      .size(),
+                  1)
+            << drawing.toStdString();
+    }
+    EXPECT_TRUE(errors.first().endsWith(missing));
+    EXPECT_TRUE(log().filter(QStringLiteral("Insert Block")).filter(QStringLiteral("Successful")).isEmpty());
+    // The rest of each drawing's work went on.
+    EXPECT_EQ(log().filter(QStringLiteral("Saved Drawing = ")).size(), 3);
+    EXPECT_TRUE(attributes(*onDisk(A103), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=X")));
+}
+
 }  // namespace
 }  // namespace pollent::test

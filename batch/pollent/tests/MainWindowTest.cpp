@@ -224,5 +224,38 @@ TEST_F(MainWindowTest, ThePickersDriveMenuFallsBackToCAndKnowsTheProject)
     EXPECT_EQ(picker.File1->path(), QStringLiteral("C:\\"));
 }
 
+TEST_F(MainWindowTest, YesWithNoHostToStartSaysSoAndLeavesTheStatusAlone)
+{
+    t.stopHost();
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("Autocad Not Running"));
+    t.ui().expectMsgBox(msgbox::Yes, QStringLiteral("Open AutoCAD To Continue"));
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("could not be started"));
+    load();
+    EXPECT_FALSE(t.dispatcher().ended());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+    EXPECT_EQ(form->session().connection.document, nullptr);
+    EXPECT_TRUE(boxes().filter(QStringLiteral(" Location: ")).isEmpty());
+    EXPECT_EQ(boxes().size(), 3);
+
+    // A run attaches again and stops as quietly when there is still none.
+    list({inProject(QStringLiteral("A101.dwg"))});
+    operations([](OptionSet& o) { o.DoPurge = true; });
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("Autocad Not Running"));
+    t.ui().expectMsgBox(msgbox::Yes, QStringLiteral("Open AutoCAD To Continue"));
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("could not be started"));
+    menuItem(QStringLiteral("MnuRunProcessor")).trigger();
+    EXPECT_TRUE(boxes().filter(QStringLiteral(" Location: ")).isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+
+    // Once a host runs, the next run attaches to it and the status says so.
+    t.hosts().registerRunning(cad::HostClassName, host);
+    expectDone();
+    menuItem(QStringLiteral("MnuRunProcessor")).trigger();
+    EXPECT_EQ(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+    EXPECT_EQ(host->journal().matching(QStringLiteral("Document.Save ")).size(), 1);
+}
+
 }  // namespace
 }  // namespace pollent::test

@@ -119,10 +119,11 @@ TEST_F(OptionsFormTest, ApplyTakesEveryBoxAndListsTheOperationsInTheirDisplayOrd
     EXPECT_EQ(operationList().size(), 0);
 }
 
-TEST_F(OptionsFormTest, ABadNumberIsNamedAndNothingIsApplied)
+TEST_F(OptionsFormTest, WithAnInsertTickedABadNumberIsNamedAndNothingIsApplied)
 {
     BatchForm3& f = open();
     check(f, "chkPurge").click();
+    check(f, "ChkInsertBlock").click();
     edit(f, "FolderName").setText(QStringLiteral("Changed"));
     edit(f, "TxtY").setText(QStringLiteral("40000"));
     t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("The Y: box must hold a number from -32768 to 32767."));
@@ -166,6 +167,36 @@ TEST_F(OptionsFormTest, BrowseEndsTheFolderWithABackslashOrSaysCanceled)
     button(f, "CmdBrowse").click();
     EXPECT_EQ(t.ui().last().style, msgbox::Information);
     EXPECT_EQ(edit(f, "FolderLocation").text(), QStringLiteral("D:\\"));
+}
+
+TEST_F(OptionsFormTest, TheInsertBoxesAreCheckedOnlyWhenAnInsertIsTicked)
+{
+    // Only Purge wanted: the unused insert boxes may hold anything.
+    BatchForm3& f = open();
+    check(f, "chkPurge").click();
+    edit(f, "TxtScale").clear();
+    edit(f, "TxtX").setText(QStringLiteral("abc"));
+    edit(f, "TxtY").setText(QStringLiteral("99999"));
+    edit(f, "FolderName").setText(QStringLiteral("Sent"));
+    button(f, "Apply").click();
+    EXPECT_TRUE(t.ui().records().isEmpty());
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(options().DoPurge);
+    EXPECT_EQ(options().ArchiveName, QStringLiteral("Sent"));
+    EXPECT_EQ(operationList(), QStringList{QStringLiteral("Purge Drawings")});
+    // A value that does not convert is not taken; the others are.
+    EXPECT_EQ(options().InsertX, 0);
+    EXPECT_EQ(options().InsertY, 0);
+    EXPECT_EQ(options().InsertScale, QString());
+
+    // With an insert ticked the same boxes are checked again.
+    BatchForm3& again = open();
+    check(again, "ChkInsertXref").click();
+    edit(again, "TxtScale").setText(QStringLiteral("x"));
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("The Scale: box must hold a number."));
+    button(again, "Apply").click();
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_FALSE(options().DoInsertXref);
 }
 
 }  // namespace
