@@ -135,15 +135,24 @@ bool BatchRun::prepareArchive(suite::StepRunner& step)
     return true;
 }
 
+QString BatchRun::placeOf(const QString& folderIdentity, const QString& name)
+{
+    return folderIdentity.isEmpty() ? QString() : folderIdentity + u'/' + name.toLower();
+}
+
 void BatchRun::noteListedFiles()
 {
+    // Noted by their folders and names, not by their own identities: a copy
+    // is then checked without looking for a file that is not there yet, a
+    // look that reads the whole of a growing archive folder.
+    files::FileSystem& files = *session_.env.files;
     listedFiles_.clear();
     archivedNames_.clear();
     for (const QString& path : drawings_.paths()) {
-        const QString file = session_.env.files->identity(path);
-        if (!file.isEmpty())
-            listedFiles_.insert(file);
+        if (files.fileExists(path))
+            listedFiles_.insert(placeOf(files.identity(files::WinPath::parentFolder(path)), files.onDiskName(path)));
     }
+    archiveFolder_ = session_.options.DoArchive ? files.identity(session_.ArchiveFolder) : QString();
 }
 
 void BatchRun::open(const QString& path)
@@ -193,7 +202,7 @@ bool BatchRun::archive(suite::StepRunner& step, const QString& path)
 {
     archivePath_ = files::WinPath::join(session_.ArchiveFolder, session_.env.files->onDiskName(path));
     const QString copyName = files::WinPath::fileName(archivePath_).toLower();
-    if (listedFiles_.contains(session_.env.files->identity(archivePath_))) {
+    if (listedFiles_.contains(placeOf(archiveFolder_, copyName))) {
         log_.addLine(ErrorPrefix + QStringLiteral("Archive Copy Would Replace A Listed Drawing = ") + path);
         return false;
     }

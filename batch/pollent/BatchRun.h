@@ -47,6 +47,10 @@ private:
     bool switchToSingleDocument();
     bool prepareArchive(suite::StepRunner& step);
     void noteListedFiles();
+    // Where a file of the folder is, as two spellings of the one file (letter
+    // case, another drive to the same folder) give it alike; empty for a
+    // folder that is not there.
+    static QString placeOf(const QString& folderIdentity, const QString& name);
     // False when the run must end here.
     bool processDrawing(suite::StepRunner& step, const QString& path, bool first, Batch& batch);
     bool archive(suite::StepRunner& step, const QString& path);
@@ -75,6 +79,7 @@ private:
     QString scratchFile_;
     QString archivePath_;
     QSet<QString> listedFiles_;
+    QString archiveFolder_;  // the archive folder's identity
     QSet<QString> archivedNames_;
 };
 

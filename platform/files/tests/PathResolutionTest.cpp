@@ -24,6 +24,48 @@ TEST_F(PathResolution, ExactSpellingWinsWhenTwoNamesDifferOnlyInCase)
     EXPECT_EQ(fs.readAll("C:\\data.txt"), "lower");
 }
 
+TEST_F(PathResolution, WithoutTheExactSpellingTheLeastSpellingWinsWhateverTheFoldersOrder)
+{
+    // Made with the winner last, so the folder's own order does not decide.
+    put("Jobs/data.TXT", "c");
+    put("Jobs/Data.txt", "b");
+    put("Jobs/DATA.txt", "a");
+    put("jobs/other.txt", "x");
+    EXPECT_EQ(fs.readAll("C:\\Jobs\\dAtA.txt"), "a");
+    EXPECT_EQ(fs.hostPath("C:\\JOBS\\DaTa.TxT"), host("Jobs/DATA.txt"));
+    // An exact spelling still wins, in the middle of a path too.
+    EXPECT_EQ(fs.readAll("C:\\Jobs\\data.TXT"), "c");
+    EXPECT_EQ(fs.readAll("C:\\jobs\\Other.txt"), "x");
+    // Hidden entries are found like any other; "." and ".." are no names.
+    put("Jobs/.Settings", "s");
+    EXPECT_EQ(fs.readAll("C:\\Jobs\\.SETTINGS"), "s");
+    EXPECT_FALSE(fs.fileExists("C:\\Jobs\\..."));
+}
+
+TEST_F(PathResolution, NamesBeyondAsciiMatchRegardlessOfCaseToo)
+{
+    put("Plans/Ärger Übersicht.dwg", "u");
+    put("Plans/KELVIN.dwg", "k");
+    EXPECT_EQ(fs.readAll("C:\\Plans\\ärger übersicht.DWG"), "u");
+    EXPECT_EQ(fs.hostPath("C:\\plans\\ÄRGER ÜBERSICHT.dwg"), host("Plans/Ärger Übersicht.dwg"));
+    // The Kelvin sign is a capital K regardless of case, as the text compares.
+    EXPECT_EQ(fs.readAll(QStringLiteral("C:\\Plans\\\u212Aelvin.dwg")), "k");
+    put(QStringLiteral("Plans/\u212Aey.dwg"), "sign");
+    EXPECT_EQ(fs.readAll("C:\\Plans\\KEY.dwg"), "sign");
+    EXPECT_FALSE(fs.fileExists("C:\\Plans\\Arger Ubersicht.dwg"));
+}
+
+TEST_F(PathResolution, ANameMissingFromALargeFolderKeepsItsSpelling)
+{
+    makeHostFolder("Issued");
+    for (int i = 0; i < 500; ++i)
+        put(QStringLiteral("Issued/S%1.dwg").arg(i, 4, 10, QChar(u'0')), "d");
+    EXPECT_EQ(fs.hostPath("C:\\ISSUED\\New.DWG"), host("Issued/New.DWG"));
+    EXPECT_FALSE(fs.fileExists("C:\\Issued\\s0500.dwg"));
+    EXPECT_TRUE(fs.fileExists("C:\\Issued\\s0499.DWG"));
+    EXPECT_EQ(fs.onDiskName("C:\\issued\\s0007.DWG"), "S0007.dwg");
+}
+
 TEST_F(PathResolution, MissingComponentsKeepTheGivenSpelling)
 {
     makeHostFolder("jobs");
