@@ -77,7 +77,7 @@ void FrmCancel::drawingDone()
     // picture's time has passed since it last did.
     const qint64 now = session_.env.clock->nowMs();
     const bool show = now - lastShown_ >= FrameMs;
-    LstLog->viewport()->setUpdatesEnabled(show);
+    LstLog->setUpdatesEnabled(show);
     if (!show)
         return;
     lastShown_ = now;
@@ -86,7 +86,7 @@ void FrmCancel::drawingDone()
 
 void FrmCancel::showWholeLog()
 {
-    LstLog->viewport()->setUpdatesEnabled(true);
+    LstLog->setUpdatesEnabled(true);
     LstLog->scrollToBottom();
     lastShown_ = std::numeric_limits<qint64>::min() / 2;
 }

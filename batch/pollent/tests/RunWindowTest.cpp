@@ -112,6 +112,7 @@ TEST_F(RunWindowTest, TheLogFollowsTheRunAtMostOncePerDrawingAndTenTimesASecond)
     form->frmCancel().showFinishedLog();
     QApplication::processEvents();
     EXPECT_TRUE(rowShown(list.count() - 1));
+    EXPECT_TRUE(list.updatesEnabled());
     EXPECT_TRUE(list.viewport()->updatesEnabled());
 
     // The button clears the log, returns to the main window and asks the run
