@@ -81,6 +81,8 @@ Resume ReportError::report(const QString& location, const runtime::Error& error)
     }
 }
 
+const QString ReportError::HostNotStarted = QStringLiteral("AutoCAD could not be started.");
+
 Resume ReportError::hostNotRunning(const runtime::Error& error)
 {
     env_.ui->msgBox(QStringLiteral("Autocad Not Running\r\nDescription: ") + error.description(),
@@ -93,12 +95,12 @@ Resume ReportError::hostNotRunning(const runtime::Error& error)
         != forms::msgbox::Yes)
         runtime::endProgram();
 
-    // Every error of the start is passed over: the references keep what they
-    // held before the failing fetch.
+    // A failure of the start leaves the references as they were. A host that
+    // cannot be started at all is said so plainly: the caller then goes on
+    // without one, and nothing may claim that one runs.
     AcadConnection& conn = *variant_.startHostInto;
-    try {
-        conn.application = env_.hosts->createObject(cad::HostClassName);
-    } catch (const runtime::Error&) {
+    if (runtime::passOver([&] { conn.application = env_.hosts->createObject(cad::HostClassName); })) {
+        env_.ui->msgBox(HostNotStarted, forms::msgbox::Exclamation);
         return Resume::Leave;
     }
     env_.clock->doEvents();

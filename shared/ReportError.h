@@ -38,6 +38,9 @@ public:
     // A reporter for a StepRunner of the named procedure.
     Reporter at(const QString& location);
 
+    // What the 429 report says after "Yes" when no host could be started.
+    static const QString HostNotStarted;
+
     // The text of the general question.
     static QString questionText(const QString& location, const runtime::Error& error);
 

@@ -40,15 +40,22 @@ int16_t toInteger(const QVariant& value)
 
 }  // namespace
 
+int16_t SingleDocumentMode::current() const { return toInteger(connection_.doc().getVariable(Sdi)); }
+
 int16_t SingleDocumentMode::save()
 {
-    saved_ = toInteger(connection_.doc().getVariable(Sdi));
+    saved_ = current();
     return *saved_;
 }
 
 bool SingleDocumentMode::switchOn(forms::Interaction& ui, const QString& closeThem)
 {
-    if (!saved_ || *saved_ != 0)
+    return !saved_ || switchOn(ui, closeThem, *saved_);
+}
+
+bool SingleDocumentMode::switchOn(forms::Interaction& ui, const QString& closeThem, int16_t current)
+{
+    if (current != 0)
         return true;
     cad::Document& document = connection_.doc();
     if (document.application()->documents()->count() >= 2) {

@@ -23,11 +23,17 @@ public:
     int16_t save();
     const std::optional<int16_t>& saved() const { return saved_; }
 
+    // The host's setting as it is now, not kept. Raises as the host does.
+    int16_t current() const;
+
     // With the saved setting 0 (multiple documents): when two or more drawings
     // are open, shows `closeThem` (information icon) and returns false, the
-    // mode unchanged; otherwise sets "SDI" to 1. With any other saved setting
-    // nothing changes. Raises as the host does.
+    // mode unchanged; otherwise sets "SDI" to 1. With any other saved setting,
+    // or none, nothing changes. Raises as the host does.
     bool switchOn(forms::Interaction& ui, const QString& closeThem);
+    // The same, judged by a setting read since (a second batch finds the mode
+    // the first one put back, or one the user changed in the host meanwhile).
+    bool switchOn(forms::Interaction& ui, const QString& closeThem, int16_t current);
 
     // Sets "SDI" back to the saved value, when one was saved. Raises as the
     // host does.

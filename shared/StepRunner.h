@@ -33,7 +33,6 @@ public:
 
     // From now on a failing step is passed over without a report.
     void setSkipErrors(bool on) { skip_ = on; }
-    bool skipErrors() const { return skip_; }
 
     // The last error passed over while skipping; cleared by clearError().
     const std::optional<runtime::Error>& lastError() const { return lastError_; }

@@ -15,11 +15,12 @@ class About : public forms::Form {
 public:
     explicit About(forms::Dispatcher& dispatcher);
 
+    void Command1_Click();
+
+private:
     QLabel* const Label1;
     QLabel* const Label2;
     QPushButton* const Command1;
-
-    void Command1_Click();
 };
 
 }  // namespace pollent

@@ -6,8 +6,12 @@
 #include "platform/files/WinPath.h"
 #include "platform/runtime/Clock.h"
 #include "platform/runtime/Convert.h"
+#include "platform/runtime/PassOver.h"
 #include "shared/ReportError.h"
 #include "shared/StepRunner.h"
+
+#include <QList>
+#include <optional>
 
 namespace pollent {
 
@@ -15,6 +19,7 @@ namespace {
 
 QString blanks(int count) { return QString(count, u' '); }
 const QString Successful = QStringLiteral("Successful...");
+const QString ErrorPrefix = QStringLiteral("Error...") + blanks(10);
 
 constexpr qint64 PurgeWaitMs = 1000;
 
@@ -24,15 +29,88 @@ bool isReferenceTo(const cad::Entity& entity, const QString& name)
     return entity.entityType() == cad::entityType::BlockReference && entity.name() == name;
 }
 
-template <class T>
-T& need(const std::shared_ptr<T>& object)
+// A log line is one line, whatever line breaks the host's text holds.
+QString oneLine(QString text)
 {
-    if (!object)
-        runtime::raise(runtime::err::ObjectVariableNotSet);
-    return *object;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
 }
 
 }  // namespace
+
+// One call of an operation: its steps under the operation's report, the
+// failures they met (each under what the log calls the thing that failed),
+// and the line the operation leaves when it worked.
+class Batch::Operation {
+public:
+    explicit Operation(QString name) : name_(std::move(name)) {}
+
+    // What an error line names when a step fails; the operation names it
+    // more closely as it learns more.
+    void setName(const QString& name) { name_ = name; }
+
+    void begin(suite::StepRunner& step) { step_ = &step; }
+    // A step; false when it failed and the operation goes on (the user's
+    // Ignore, or a failure passed over).
+    bool attempt(const std::function<void()>& call) { return attempt(name_, call); }
+    bool attempt(const QString& what, const std::function<void()>& call)
+    {
+        step_->clearError();
+        reported_.reset();
+        bool done = false;
+        (*step_)([&] {
+            call();
+            done = true;
+        });
+        if (!done)
+            fail(what, step_->lastError() ? *step_->lastError() : *reported_);
+        return done;
+    }
+    // From here on a failing step is passed over without a report.
+    void passOverFailures() { step_->setSkipErrors(true); }
+
+    void reported(const runtime::Error& error) { reported_ = error; }
+    // The report left the operation at the step that failed.
+    void left()
+    {
+        if (reported_)
+            fail(name_, *reported_);
+    }
+
+    bool failed() const { return !failures_.isEmpty(); }
+    void done(const QString& line) { line_ = line; }
+
+    // The error lines, then the usual line when the operation gave one.
+    QStringList lines(const QString& drawing) const
+    {
+        QStringList all;
+        for (const auto& [what, error] : failures_)
+            all.append(ErrorPrefix + what + QStringLiteral(" Failed = ") + drawing + blanks(4)
+                       + oneLine(error.description()));
+        if (!line_.isEmpty())
+            all.append(line_);
+        return all;
+    }
+
+private:
+    // One line for each thing that failed, however often it failed.
+    void fail(const QString& what, const runtime::Error& error)
+    {
+        for (const auto& failure : failures_) {
+            if (failure.first == what)
+                return;
+        }
+        failures_.append({what, error});
+    }
+
+    QString name_;
+    suite::StepRunner* step_ = nullptr;
+    std::optional<runtime::Error> reported_;
+    QList<QPair<QString, runtime::Error>> failures_;
+    QString line_;
+};
 
 Batch::Batch(Session& session, suite::ReportError& report, LogSink log)
     : session_(session), report_(report), log_(std::move(log))
@@ -40,6 +118,31 @@ Batch::Batch(Session& session, suite::ReportError& report, LogSink log)
 }
 
 QString Batch::xrefName(const QString& path) { return files::WinPath::baseName(path); }
+
+cad::Document& Batch::doc() const { return session_.connection.doc(); }
+
+void Batch::perform(const QString& location, const std::function<void(Operation&)>& body)
+{
+    Operation op(location);
+    const suite::Reporter reporter = [&](const runtime::Error& error) {
+        op.reported(error);
+        if (ignored_.contains(location))
+            return suite::Resume::Next;
+        const suite::Resume resume = report_.report(location, error);
+        if (resume == suite::Resume::Next)
+            ignored_.insert(location);
+        return resume;
+    };
+    if (!suite::runProcedure(reporter, [&](suite::StepRunner& step) {
+            op.begin(step);
+            body(op);
+        }))
+        op.left();
+    QString drawing;
+    runtime::passOver([&] { drawing = doc().fullName(); });
+    for (const QString& line : op.lines(drawing))
+        log_(line);
+}
 
 cad::Point Batch::insertionPoint() const
 {
@@ -52,15 +155,15 @@ double Batch::scale() const { return runtime::toDouble(session_.options.InsertSc
 std::shared_ptr<cad::Block> Batch::targetSpace() const
 {
     if (session_.options.UseModelSpace)
-        return session_.document().modelSpace();
+        return doc().modelSpace();
     if (session_.options.UsePaperSpace)
-        return session_.document().paperSpace();
+        return doc().paperSpace();
     return nullptr;
 }
 
 QString Batch::findXref() const
 {
-    for (const auto& block : session_.document().blocks()->items()) {
+    for (const auto& block : doc().blocks()->items()) {
         if (block->isXRef() && block->name() == session_.options.DeleteName)
             return block->name();
     }
@@ -69,15 +172,16 @@ QString Batch::findXref() const
 
 void Batch::DeleteXB()
 {
-    suite::runProcedure(report_.at(QStringLiteral("DeleteXB")), [this](suite::StepRunner& step) {
+    perform(QStringLiteral("DeleteXB"), [this](Operation& op) {
+        op.setName(QStringLiteral("Detach Xref ") + session_.options.DeleteName);
         QString name;
-        step([&] { name = findXref(); });
+        op.attempt([&] { name = findXref(); });
         if (name.isEmpty())
             return;
-        // Written before the detach: the line stands even when the host refuses.
-        log_(QStringLiteral("Detach Xref") + blanks(4) + name + blanks(4) + Successful);
-        step.setSkipErrors(true);
-        step([&] { need(session_.document().blocks()->item(name)).detach(); });
+        // The host may refuse the detach: no report, but the log says so.
+        op.passOverFailures();
+        if (op.attempt([&] { doc().blocks()->item(name)->detach(); }))
+            op.done(QStringLiteral("Detach Xref") + blanks(4) + name + blanks(4) + Successful);
     });
 }
 
@@ -92,20 +196,21 @@ std::shared_ptr<cad::Entity> Batch::firstReference(const cad::Block& space, cons
 
 void Batch::DeleteBlock()
 {
-    suite::runProcedure(report_.at(QStringLiteral("DeleteBlock")), [this](suite::StepRunner& step) {
+    perform(QStringLiteral("DeleteBlock"), [this](Operation& op) {
         const OptionSet& o = session_.options;
+        op.setName(QStringLiteral("Detach Block ") + o.DeleteName);
         std::shared_ptr<cad::Entity> found;
         if (o.UseModelSpace)
-            step([&] { found = firstReference(need(session_.document().modelSpace()), o.DeleteName); });
+            op.attempt([&] { found = firstReference(*doc().modelSpace(), o.DeleteName); });
         if (!found && o.UsePaperSpace)
-            step([&] { found = firstReference(need(session_.document().paperSpace()), o.DeleteName); });
+            op.attempt([&] { found = firstReference(*doc().paperSpace(), o.DeleteName); });
         if (!found)
             return;
-        QString name;
-        step([&] { name = found->name(); });
-        log_(QStringLiteral("Detach Block") + blanks(4) + name + blanks(4) + Successful);
-        step.setSkipErrors(true);
-        step([&] { found->remove(); });
+        QString name = o.DeleteName;
+        op.attempt([&] { name = found->name(); });
+        op.passOverFailures();
+        if (op.attempt([&] { found->remove(); }))
+            op.done(QStringLiteral("Detach Block") + blanks(4) + name + blanks(4) + Successful);
     });
 }
 
@@ -115,40 +220,45 @@ struct Batch::Placement {
     std::shared_ptr<cad::Block> space;
 };
 
-Batch::Placement Batch::placement(suite::StepRunner& step) const
+Batch::Placement Batch::placement(Operation& op) const
 {
     Placement p;
-    step([&] { p.at = insertionPoint(); });
-    step([&] { p.scale = scale(); });
-    step([&] { p.space = targetSpace(); });
+    op.attempt([&] { p.at = insertionPoint(); });
+    op.attempt([&] { p.scale = scale(); });
+    op.attempt([&] { p.space = targetSpace(); });
     return p;
 }
 
 void Batch::InsertBlocks()
 {
-    suite::runProcedure(report_.at(QStringLiteral("InsertBlocks")), [this](suite::StepRunner& step) {
-        const Placement p = placement(step);
+    perform(QStringLiteral("InsertBlocks"), [this](Operation& op) {
+        const QString path = session_.options.InsertPath;
+        op.setName(QStringLiteral("Insert Block ") + path);
+        const Placement p = placement(op);
         if (!p.space)
             return;
         const double s = p.scale;
-        const QString path = session_.options.InsertPath;
-        step([&] { p.space->insertBlock(p.at, path, s, s, s, 0.0); });
-        log_(QStringLiteral("Insert Block") + blanks(3) + path + blanks(4) + Successful);
+        if (op.attempt([&] { p.space->insertBlock(p.at, path, s, s, s, 0.0); }))
+            op.done(QStringLiteral("Insert Block") + blanks(3) + path + blanks(4) + Successful);
     });
 }
 
 void Batch::InsertXrefs()
 {
-    suite::runProcedure(report_.at(QStringLiteral("InsertXrefs")), [this](suite::StepRunner& step) {
-        const Placement p = placement(step);
+    perform(QStringLiteral("InsertXrefs"), [this](Operation& op) {
+        const QString path = session_.options.InsertPath;
+        op.setName(QStringLiteral("Insert Xref ") + path);
+        const Placement p = placement(op);
         if (!p.space)
             return;
         const double s = p.scale;
-        const QString path = session_.options.InsertPath;
         std::shared_ptr<cad::Entity> reference;
-        step([&] { reference = p.space->attachExternalReference(path, xrefName(path), p.at, s, s, s, 0.0, true); });
-        step([&] { need(reference).setPath(path); });
-        log_(QStringLiteral("Insert Xref") + blanks(3) + path + blanks(4) + Successful);
+        if (!op.attempt([&] {
+                reference = p.space->attachExternalReference(path, xrefName(path), p.at, s, s, s, 0.0, true);
+            }))
+            return;
+        if (op.attempt([&] { reference->setPath(path); }))
+            op.done(QStringLiteral("Insert Xref") + blanks(3) + path + blanks(4) + Successful);
     });
 }
 
@@ -165,18 +275,20 @@ void Batch::applyTags(cad::AttributeReference& attribute) const
 
 void Batch::BlockAttributeP()
 {
-    suite::runProcedure(report_.at(QStringLiteral("BlockAttributeP")), [this](suite::StepRunner& step) {
+    // Writes no line when it works.
+    perform(QStringLiteral("BlockAttributeP"), [this](Operation& op) {
+        op.setName(QStringLiteral("UpDate Attributes"));
         std::vector<std::shared_ptr<cad::Entity>> entities;
-        step([&] { entities = need(session_.document().paperSpace()).items(); });
+        op.attempt([&] { entities = doc().paperSpace()->items(); });
         for (const auto& entity : entities) {
             bool match = false;
-            step([&] { match = isReferenceTo(*entity, session_.attributes.BlockName); });
+            op.attempt([&] { match = isReferenceTo(*entity, session_.attributes.BlockName); });
             if (!match)
                 continue;
             std::vector<std::shared_ptr<cad::AttributeReference>> attributes;
-            step([&] { attributes = entity->getAttributes(); });
+            op.attempt([&] { attributes = entity->getAttributes(); });
             for (const auto& attribute : attributes)
-                step([&] { applyTags(*attribute); });
+                op.attempt([&] { applyTags(*attribute); });
         }
     });
 }
@@ -186,7 +298,7 @@ std::vector<QString> Batch::xrefNames() const
     // Gathered before any bind: binding merges and removes definitions, so
     // the collection must not be walked while it changes.
     std::vector<QString> names;
-    for (const auto& block : session_.document().blocks()->items()) {
+    for (const auto& block : doc().blocks()->items()) {
         if (block->isXRef())
             names.push_back(block->name());
     }
@@ -195,18 +307,19 @@ std::vector<QString> Batch::xrefNames() const
 
 void Batch::Bindalldrawings()
 {
-    suite::runProcedure(report_.at(QStringLiteral("Bindalldrawings")), [this](suite::StepRunner& step) {
+    perform(QStringLiteral("Bindalldrawings"), [this](Operation& op) {
+        op.setName(QStringLiteral("Bind All Drawings"));
         int16_t count = 0;
         std::vector<QString> names;
-        step([&] { names = xrefNames(); });
+        op.attempt([&] { names = xrefNames(); });
         for (const QString& name : names) {
-            step([&] { need(session_.document().blocks()->item(name)).bind(false); });
-            ++count;
+            if (op.attempt(QStringLiteral("Bind Xref ") + name, [&] { doc().blocks()->item(name)->bind(false); }))
+                ++count;
         }
         if (count > 0)
-            log_(QStringLiteral("Bind All Drawings =") + blanks(15) + Successful);
-        else
-            log_(QStringLiteral("No Xref To Bind"));
+            op.done(QStringLiteral("Bind All Drawings =") + blanks(15) + Successful);
+        else if (!op.failed())
+            op.done(QStringLiteral("No Xref To Bind"));
     });
 }
 
@@ -222,11 +335,13 @@ void Batch::waitOneSecond()
 
 void Batch::Purgeall()
 {
-    suite::runProcedure(report_.at(QStringLiteral("Purgeall")), [this](suite::StepRunner& step) {
-        step([&] { session_.document().purgeAll(); });
-        step([&] { waitOneSecond(); });
-        step([&] { session_.document().purgeAll(); });
-        log_(QStringLiteral("Purge All =") + blanks(14) + Successful);
+    perform(QStringLiteral("Purgeall"), [this](Operation& op) {
+        op.setName(QStringLiteral("Purge All"));
+        op.attempt([&] { doc().purgeAll(); });
+        op.attempt([&] { waitOneSecond(); });
+        op.attempt([&] { doc().purgeAll(); });
+        if (!op.failed())
+            op.done(QStringLiteral("Purge All =") + blanks(14) + Successful);
     });
 }
 

@@ -1,23 +1,29 @@
 #pragma once
 // The per-drawing operations of a batch run (module batch): detach an xref,
 // delete a block reference, insert a block, attach an xref, update block
-// attributes, bind all xrefs, purge. Each acts on the document of the
-// connection, reads the option set and the attribute settings at the moment
-// it is called, writes its lines to the run log, and handles its own errors:
-// a failure goes to the error report under the operation's name, and the run
-// goes on with the next operation.
+// attributes, bind all xrefs, purge. Each acts on the drawing the connection
+// holds, reads the option set and the attribute settings at the moment it is
+// called, and handles its own errors: a failure goes to the error report under
+// the operation's name, and the run goes on with the next operation.
+//
+// What an operation writes to the run log says what happened: its usual line
+// when it worked, an "Error..." line naming the operation, the drawing and the
+// host's reason for each thing that failed. Once the user has chosen to ignore
+// an operation's failure, later failures of that operation in the same batch
+// are only logged: one bad setting asks once, not once per drawing.
 
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
 
-namespace cad { class AttributeReference; class Block; class Entity; struct Point; }
+namespace cad { class AttributeReference; class Block; class Document; class Entity; struct Point; }
 namespace suite { class ReportError; class StepRunner; }
 
 namespace pollent {
 
-struct Session;
+class Session;
 
 class Batch {
 public:
@@ -38,11 +44,17 @@ public:
     static QString xrefName(const QString& path);
 
 private:
+    class Operation;
     struct Placement;
 
+    // Runs an operation's body under its report location and logs its outcome.
+    void perform(const QString& location, const std::function<void(Operation&)>& body);
+
+    // The drawing the run has open; 91 when there is none.
+    cad::Document& doc() const;
     // The insertion point, scale and target space of an insert, each as a
     // step of the calling routine.
-    Placement placement(suite::StepRunner& step) const;
+    Placement placement(Operation& op) const;
     cad::Point insertionPoint() const;
     double scale() const;
     // Model space, else paper space, by the two space flags; null for neither.
@@ -56,6 +68,8 @@ private:
     Session& session_;
     suite::ReportError& report_;
     LogSink log_;
+    // The operations whose failure the user chose to ignore in this batch.
+    QSet<QString> ignored_;
 };
 
 }  // namespace pollent

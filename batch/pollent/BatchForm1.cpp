@@ -6,8 +6,7 @@
 #include "batch/pollent/FrmBatchSettings.h"
 #include "batch/pollent/FrmCancel.h"
 #include "batch/pollent/MouseUpWatcher.h"
-#include "batch/pollent/OperationList.h"
-#include "batch/pollent/SingleDocumentMode.h"
+#include "batch/pollent/Session.h"
 #include "batch/pollent/Variants.h"
 #include "platform/cad/Application.h"
 #include "platform/cad/Document.h"
@@ -22,18 +21,21 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QStatusBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace pollent {
 
 namespace {
+
+const QString HostRunning = QStringLiteral("AutoCad: Running....");
 
 QAction* action(QMenu* menu, const QString& name, const QString& text)
 {
@@ -56,10 +58,29 @@ QAction* actionAfter(const QString& separatorName, QMenu* menu, const QString& n
     return action(menu, name, text);
 }
 
+QTreeView* listView(const QString& name, QAbstractItemModel& model, QWidget* parent)
+{
+    auto* view = new QTreeView(parent);
+    view->setObjectName(name);
+    view->setModel(&model);
+    view->setToolTip(QStringLiteral("Right Click For Menu"));
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setIconSize(QSize(ImageList::Size, ImageList::Size));
+    view->header()->setSectionsClickable(false);
+    return view;
+}
+
 }  // namespace
 
-BatchForm1::BatchForm1(env::Environment& env)
-    : forms::Form(*env.dispatcher),
+BatchForm1::BatchForm1(Session& session)
+    : forms::Form(*session.env.dispatcher),
+      session_(session),
+      report_(session.env, suite::ReportErrorVariant{false, &session.connection, [this] { showMainHideRun(); }}),
+      drawings_(ImageList1.image(ImageList::Drawing)),
+      operations_(ImageList1.image(ImageList::Operation)),
       MenuBar(new QMenuBar(this)),
       Mnufile(menu(QStringLiteral("Mnufile"), QStringLiteral("File"), this)),
       MnuRunProcessor(action(Mnufile, QStringLiteral("MnuRunProcessor"), QStringLiteral("Run Processor"))),
@@ -80,29 +101,30 @@ BatchForm1::BatchForm1(env::Environment& env)
           action(MnuOptions, QStringLiteral("MnuProSettings"), QStringLiteral("UpDate Attribute Settings"))),
       MnuHelp(menu(QStringLiteral("MnuHelp"), QStringLiteral("Help"), this)),
       MnuAbout(action(MnuHelp, QStringLiteral("MnuAbout"), QStringLiteral("About"))),
-      ListView1(new QTreeWidget(this)),
-      ListView2(new QTreeWidget(this)),
+      ListView1(listView(QStringLiteral("ListView1"), drawings_, this)),
+      ListView2(listView(QStringLiteral("ListView2"), operations_, this)),
       StatusBar1(new QStatusBar(this)),
-      Panel1(new QLabel(QStringLiteral("AutoCad: Running...."), StatusBar1)),
+      Panel1(new QLabel(StatusBar1)),
       Panel2(new QLabel(StatusBar1)),
-      env_(env),
-      session_(env),
-      report_(env, suite::ReportErrorVariant{false, &session_.connection, [this] { showMainHideRun(); }})
+      BatchForm2(std::make_unique<suite::PickFilesForm>(session.env, pickFilesVariant(), *this)),
+      Options(std::make_unique<BatchForm3>(
+          session, report_, BatchForm3::Owner{[this] { batchlist(); }, [this] { MnuProSettings_Click(); }})),
+      Settings(std::make_unique<FrmBatchSettings>(session, report_)),
+      AboutBox(std::make_unique<About>(dispatcher())),
+      RunWindow(std::make_unique<FrmCancel>(session, *this))
 {
     setObjectName(QStringLiteral("BatchForm1"));
     setCaption(QStringLiteral("Pollent Processor\\Archive Drawings"));
     buildMenus();
     buildLists();
     layOut();
-
-    BatchForm2 = std::make_unique<suite::PickFilesForm>(env_, pickFilesVariant(), *this);
-    Options = std::make_unique<BatchForm3>(
-        session_, report_,
-        BatchForm3::Owner{[this] { batchlist(); }, [this] { MnuProSettings_Click(); }});
-    Settings = std::make_unique<FrmBatchSettings>(session_, report_);
-    AboutBox = std::make_unique<About>(dispatcher());
-    RunWindow = std::make_unique<FrmCancel>(session_, *this);
     bind();
+    // Exit, a close box, an error report's Abort or an untrapped error: each
+    // ends the program here, and the host gets its mode back.
+    dispatcher().atEnd([form = QPointer<BatchForm1>(this)] {
+        if (form)
+            form->session_.singleDocument.putBackPassingOver();
+    });
 }
 
 BatchForm1::~BatchForm1() = default;
@@ -115,19 +137,6 @@ void BatchForm1::buildMenus()
 
 void BatchForm1::buildLists()
 {
-    const QString hint = QStringLiteral("Right Click For Menu");
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setHeaderLabel(QStringLiteral("Drawing List") + QString(21, u' ')
-                              + QStringLiteral("Right click on listbox for menu"));
-    ListView2->setObjectName(QStringLiteral("ListView2"));
-    ListView2->setHeaderLabel(QStringLiteral("Pollent  (What to with the drawings)  Right click on listbox for menu"));
-    for (QTreeWidget* list : {ListView1, ListView2}) {
-        list->setToolTip(hint);
-        list->setRootIsDecorated(false);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setIconSize(QSize(ImageList::Size, ImageList::Size));
-        list->header()->setSectionsClickable(false);
-    }
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     for (QLabel* panel : {Panel1, Panel2})
@@ -173,19 +182,28 @@ void BatchForm1::bind()
 void BatchForm1::Form_Load()
 {
     suite::runProcedure(report_.at(QStringLiteral("Form_Load")), [this](suite::StepRunner& step) {
-        step([this] { session_.attributes.GetBatchSettings(*env_.settings, report_); });
-        step([this] { session_.attach(report_); });
+        step([this] { session_.attributes.GetBatchSettings(*session_.env.settings, report_); });
+        bool attached = false;
+        step([&] { attached = session_.attach(report_); });
+        showHostStatus();
+        // Without a host the rest has nothing to read: the window shows, and
+        // a run attaches again.
+        if (!attached)
+            return;
         step([this] { readProjectPath(); });
         step([this] { showProjectPath(); });
-        step([this] { readSavedSdi(); });
-        step([this] { switchToSingleDocument(); });
+        step([this] { session_.singleDocument.save(); });
+        // A mode that could not be read is left alone.
+        step([this] { session_.singleDocument.switchOn(*session_.env.ui, CloseDrawingsFirst); });
         step([this] { setInitialOptions(); });
     });
 }
 
+void BatchForm1::showHostStatus() { Panel1->setText(session_.connection.document ? HostRunning : QString()); }
+
 void BatchForm1::readProjectPath()
 {
-    session_.ProjectPath = session_.document().application()->preferences()->files()->templateDwgPath();
+    session_.ProjectPath = session_.connection.doc().application()->preferences()->files()->templateDwgPath();
 }
 
 void BatchForm1::showProjectPath()
@@ -193,15 +211,6 @@ void BatchForm1::showProjectPath()
     if (session_.ProjectPath.isEmpty())
         session_.ProjectPath = QStringLiteral("C:\\");
     Panel2->setText(QStringLiteral("ProjectPath:  ") + session_.ProjectPath);
-}
-
-void BatchForm1::readSavedSdi() { session_.SavedSdi = SingleDocumentMode::read(session_); }
-
-void BatchForm1::switchToSingleDocument()
-{
-    // A mode that could not be read is left alone.
-    if (session_.SavedSdi)
-        SingleDocumentMode::switchOn(session_, *session_.SavedSdi);
 }
 
 void BatchForm1::setInitialOptions()
@@ -217,34 +226,17 @@ void BatchForm1::setInitialOptions()
 
 void BatchForm1::Form_Unload(bool&)
 {
-    SingleDocumentMode::putBackAtEnd(session_);
+    // The host's mode goes back with the program's end.
     runtime::endProgram();
 }
 
-void BatchForm1::MnuExit_Click()
-{
-    SingleDocumentMode::putBackAtEnd(session_);
-    runtime::endProgram();
-}
+void BatchForm1::MnuExit_Click() { runtime::endProgram(); }
 
-void BatchForm1::Batchlist1sub(const QString& fileToAdd)
-{
-    auto* item = new QTreeWidgetItem(ListView1, QStringList{fileToAdd});
-    item->setIcon(0, ImageList1.image(ImageList::Drawing));
-}
+void BatchForm1::Batchlist1sub(const QString& fileToAdd) { drawings_.add(fileToAdd); }
 
-QStringList BatchForm1::drawingList() const
-{
-    QStringList paths;
-    for (int i = 0; i < ListView1->topLevelItemCount(); ++i)
-        paths.append(ListView1->topLevelItem(i)->text(0));
-    return paths;
-}
+void BatchForm1::batchlist() { operations_.batchlist(session_.options); }
 
-void BatchForm1::batchlist()
-{
-    OperationList::batchlist(*ListView2, session_.options, ImageList1.image(ImageList::Operation));
-}
+QString BatchForm1::projectFolder() { return session_.ProjectPath; }
 
 void BatchForm1::setRunning(bool running)
 {
@@ -261,8 +253,11 @@ void BatchForm1::MnuRunProcessor_Click()
     if (running_)
         return;
     setRunning(true);
-    const auto idle = qScopeGuard([this] { setRunning(false); });
-    BatchRun run(session_, report_, *this, *RunWindow, drawingList(), ListView2->topLevelItemCount());
+    const auto idle = qScopeGuard([this] {
+        setRunning(false);
+        showHostStatus();
+    });
+    BatchRun run(session_, report_, drawings_, operations_.count(), *RunWindow, *RunWindow);
     run.run();
 }
 
@@ -288,8 +283,8 @@ void BatchForm1::MnuAddDrawing_Click()
 void BatchForm1::MnuRemoveDrawing_Click()
 {
     suite::runProcedure(report_.at(QStringLiteral("MnuRemoveDrawing_Click")), [this](suite::StepRunner& step) {
-        if (ListView1->topLevelItemCount() == 0) {
-            env_.ui->msgBox(QStringLiteral("Warning!!! No Drawing In List"), forms::msgbox::Critical);
+        if (drawings_.count() == 0) {
+            session_.env.ui->msgBox(QStringLiteral("Warning!!! No Drawing In List"), forms::msgbox::Critical);
             return;
         }
         step([this] { removeSelected(); });
@@ -299,30 +294,16 @@ void BatchForm1::MnuRemoveDrawing_Click()
 void BatchForm1::removeSelected()
 {
     // With nothing selected there is nothing to remove.
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
     if (!selected.isEmpty())
-        delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(selected.first()));
+        drawings_.remove(selected.first().row());
 }
 
-void BatchForm1::MnuRemoveallDrawing_Click() { ListView1->clear(); }
+void BatchForm1::MnuRemoveallDrawing_Click() { drawings_.clear(); }
 
-void BatchForm1::sortList(Qt::SortOrder order)
-{
-    // Paths compare as the user reads them, regardless of letter case; equal
-    // ones keep their order.
-    QList<QTreeWidgetItem*> items;
-    while (ListView1->topLevelItemCount() > 0)
-        items.append(ListView1->takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(), [order](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        const int c = a->text(0).compare(b->text(0), Qt::CaseInsensitive);
-        return order == Qt::AscendingOrder ? c < 0 : c > 0;
-    });
-    ListView1->addTopLevelItems(items);
-}
+void BatchForm1::MnuSortAZ_Click() { drawings_.sort(0, Qt::AscendingOrder); }
 
-void BatchForm1::MnuSortAZ_Click() { sortList(Qt::AscendingOrder); }
-
-void BatchForm1::MnuSortZA_Click() { sortList(Qt::DescendingOrder); }
+void BatchForm1::MnuSortZA_Click() { drawings_.sort(0, Qt::DescendingOrder); }
 
 void BatchForm1::MnuScriptSettings_Click() { Options->showModeless(); }
 
@@ -338,7 +319,7 @@ void BatchForm1::popUp(QMenu* menu, Qt::MouseButton button, const QPoint& global
 {
     if (button != Qt::RightButton)
         return;
-    if (QAction* chosen = env_.ui->popupMenu(menu, globalPos))
+    if (QAction* chosen = session_.env.ui->popupMenu(menu, globalPos))
         chosen->trigger();
 }
 

@@ -3,11 +3,12 @@
 // a batch run processes, the operation list of the option set, the project
 // folder in the status bar, and the menus that lead to the run, the picker, the
 // options, the attribute settings and the About window. Its load attaches to
-// the CAD host and switches it to single-document mode; every way out of the
-// program puts that setting back. It owns the program's other windows.
+// the CAD host and switches it to single-document mode; however the program
+// ends, that setting goes back. It owns the program's other windows.
 
+#include "batch/pollent/DrawingList.h"
 #include "batch/pollent/ImageList.h"
-#include "batch/pollent/Session.h"
+#include "batch/pollent/OperationList.h"
 #include "platform/forms/Form.h"
 #include "shared/PickFilesOwner.h"
 #include "shared/ReportError.h"
@@ -20,9 +21,8 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTreeWidget;
+class QTreeView;
 
-namespace env { struct Environment; }
 namespace suite { class PickFilesForm; }
 
 namespace pollent {
@@ -31,49 +31,24 @@ class About;
 class BatchForm3;
 class FrmBatchSettings;
 class FrmCancel;
+class Session;
 
 class BatchForm1 : public forms::Form, public suite::PickFilesOwner {
 public:
-    explicit BatchForm1(env::Environment& env);
+    explicit BatchForm1(Session& session);
     ~BatchForm1() override;
 
     Session& session() { return session_; }
-
-    QMenuBar* const MenuBar;
-    QMenu* const Mnufile;
-    QAction* const MnuRunProcessor;
-    QAction* const MnuExit;
-    QMenu* const MnuDrawinglist;
-    QAction* const MnuAddDrawing;
-    QAction* const MnuRemoveDrawing;
-    QAction* const MnuRemoveallDrawing;
-    QAction* const MnuSortAZ;
-    QAction* const MnuSortZA;
-    QMenu* const MnuScript;
-    QAction* const MnuScriptSettings;
-    QMenu* const MnuOptions;
-    QAction* const MnuProSettings;
-    QMenu* const MnuHelp;
-    QAction* const MnuAbout;
-
-    QTreeWidget* const ListView1;
-    QTreeWidget* const ListView2;
-    QStatusBar* const StatusBar1;
-    QLabel* const Panel1;
-    QLabel* const Panel2;
-    const ImageList ImageList1;
-
-    // The program's other windows, loaded when first shown. Made once, in the
-    // constructor, after the state they share.
-    std::unique_ptr<suite::PickFilesForm> BatchForm2;
-    std::unique_ptr<pollent::BatchForm3> Options;
-    std::unique_ptr<pollent::FrmBatchSettings> Settings;
-    std::unique_ptr<pollent::About> AboutBox;
-    std::unique_ptr<pollent::FrmCancel> RunWindow;
-
-    // The drawing list's paths in the order shown.
-    QStringList drawingList() const;
+    const DrawingList& drawings() const { return drawings_; }
+    const OperationList& operations() const { return operations_; }
     bool isRunning() const { return running_; }
+
+    // The program's other windows, each loaded when first shown.
+    suite::PickFilesForm& batchForm2() { return *BatchForm2; }
+    BatchForm3& batchForm3() { return *Options; }
+    FrmBatchSettings& frmBatchSettings() { return *Settings; }
+    About& about() { return *AboutBox; }
+    FrmCancel& frmCancel() { return *RunWindow; }
 
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
@@ -95,7 +70,7 @@ public:
     void ListView2_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
 
     // The picker's "Current Project" and its report.
-    QString projectFolder() override { return session_.ProjectPath; }
+    QString projectFolder() override;
     suite::Resume reportProjectError(const runtime::Error& error) override;
 
 private:
@@ -105,11 +80,10 @@ private:
     void bind();
     void readProjectPath();
     void showProjectPath();
-    void readSavedSdi();
-    void switchToSingleDocument();
+    // Panel 1 says the host runs only while the program holds one.
+    void showHostStatus();
     void setInitialOptions();
     void removeSelected();
-    void sortList(Qt::SortOrder order);
     void popUp(QMenu* menu, Qt::MouseButton button, const QPoint& globalPos);
     // The commands that would start or change a run are unavailable while
     // one is going (the run lets window events through between drawings).
@@ -118,9 +92,42 @@ private:
     // the main window comes.
     void showMainHideRun();
 
-    env::Environment& env_;
-    Session session_;
+    Session& session_;
     suite::ReportError report_;
+    const ImageList ImageList1;
+    DrawingList drawings_;
+    OperationList operations_;
+
+    QMenuBar* const MenuBar;
+    QMenu* const Mnufile;
+    QAction* const MnuRunProcessor;
+    QAction* const MnuExit;
+    QMenu* const MnuDrawinglist;
+    QAction* const MnuAddDrawing;
+    QAction* const MnuRemoveDrawing;
+    QAction* const MnuRemoveallDrawing;
+    QAction* const MnuSortAZ;
+    QAction* const MnuSortZA;
+    QMenu* const MnuScript;
+    QAction* const MnuScriptSettings;
+    QMenu* const MnuOptions;
+    QAction* const MnuProSettings;
+    QMenu* const MnuHelp;
+    QAction* const MnuAbout;
+
+    QTreeView* const ListView1;
+    QTreeView* const ListView2;
+    QStatusBar* const StatusBar1;
+    QLabel* const Panel1;
+    QLabel* const Panel2;
+
+    // Made once, in the constructor, after the state they share.
+    std::unique_ptr<suite::PickFilesForm> BatchForm2;
+    std::unique_ptr<BatchForm3> Options;
+    std::unique_ptr<FrmBatchSettings> Settings;
+    std::unique_ptr<About> AboutBox;
+    std::unique_ptr<FrmCancel> RunWindow;
+
     bool running_ = false;
 };
 

@@ -7,7 +7,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/runtime/Convert.h"
-#include "platform/runtime/Error.h"
+#include "platform/runtime/PassOver.h"
 #include "shared/ReportError.h"
 #include "shared/StepRunner.h"
 #include "shared/WindowRoutines.h"
@@ -27,15 +27,6 @@ namespace pollent {
 
 namespace {
 
-QString captionOf(bool OptionSet::*flag)
-{
-    for (const OperationLine& line : OperationList::lines()) {
-        if (line.flag == flag)
-            return line.caption;
-    }
-    return {};
-}
-
 QCheckBox* box(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* check = new QCheckBox(caption, parent);
@@ -50,11 +41,12 @@ QLineEdit* textBox(const QString& name, QWidget* parent)
     return edit;
 }
 
-QGroupBox* frame(const QString& caption)
+// The frames are the elements of one control array, "Frame1(0)" onwards in
+// the order they are made.
+QGroupBox* frame(int& index, const QString& caption)
 {
-    // All frames share one name, as the members of one control array.
     auto* group = new QGroupBox(caption);
-    group->setObjectName(QStringLiteral("Frame1"));
+    group->setObjectName(QStringLiteral("Frame1(%1)").arg(index++));
     return group;
 }
 
@@ -62,14 +54,14 @@ QGroupBox* frame(const QString& caption)
 
 BatchForm3::BatchForm3(Session& session, suite::ReportError& report, Owner owner)
     : forms::Form(*session.env.dispatcher),
-      ChkBindAll(box(QStringLiteral("ChkBindAll"), captionOf(&OptionSet::DoBindAll), this)),
-      chkPurge(box(QStringLiteral("chkPurge"), captionOf(&OptionSet::DoPurge), this)),
-      ChkArchive(box(QStringLiteral("ChkArchive"), captionOf(&OptionSet::DoArchive), this)),
-      chkBlockAttributes(box(QStringLiteral("chkBlockAttributes"), captionOf(&OptionSet::DoAttributes), this)),
-      ChkInsertBlock(box(QStringLiteral("ChkInsertBlock"), captionOf(&OptionSet::DoInsertBlock), this)),
-      ChkInsertXref(box(QStringLiteral("ChkInsertXref"), captionOf(&OptionSet::DoInsertXref), this)),
-      ChkDelete(box(QStringLiteral("ChkDelete"), captionOf(&OptionSet::DoDeleteXref), this)),
-      ChkDeleteB(box(QStringLiteral("ChkDeleteB"), captionOf(&OptionSet::DoDeleteBlock), this)),
+      ChkBindAll(box(QStringLiteral("ChkBindAll"), OperationList::captionOf(&OptionSet::DoBindAll), this)),
+      chkPurge(box(QStringLiteral("chkPurge"), OperationList::captionOf(&OptionSet::DoPurge), this)),
+      ChkArchive(box(QStringLiteral("ChkArchive"), OperationList::captionOf(&OptionSet::DoArchive), this)),
+      chkBlockAttributes(box(QStringLiteral("chkBlockAttributes"), OperationList::captionOf(&OptionSet::DoAttributes), this)),
+      ChkInsertBlock(box(QStringLiteral("ChkInsertBlock"), OperationList::captionOf(&OptionSet::DoInsertBlock), this)),
+      ChkInsertXref(box(QStringLiteral("ChkInsertXref"), OperationList::captionOf(&OptionSet::DoInsertXref), this)),
+      ChkDelete(box(QStringLiteral("ChkDelete"), OperationList::captionOf(&OptionSet::DoDeleteXref), this)),
+      ChkDeleteB(box(QStringLiteral("ChkDeleteB"), OperationList::captionOf(&OptionSet::DoDeleteBlock), this)),
       ChkModel(box(QStringLiteral("ChkModel"), QStringLiteral("Model Space"), this)),
       ChkPaper(box(QStringLiteral("ChkPaper"), QStringLiteral("Paper Space"), this)),
       FolderLocation(textBox(QStringLiteral("FolderLocation"), this)),
@@ -100,7 +92,8 @@ BatchForm3::BatchForm3(Session& session, suite::ReportError& report, Owner owner
 
 void BatchForm3::layOut()
 {
-    auto* archive = frame(QStringLiteral("Drawing Archive Folder:"));
+    int frames = 0;
+    auto* archive = frame(frames, QStringLiteral("Drawing Archive Folder:"));
     auto* archiveGrid = new QGridLayout(archive);
     archiveGrid->addWidget(ChkArchive, 0, 0, 1, 3);
     archiveGrid->addWidget(new QLabel(QStringLiteral("Folder Location:")), 1, 0);
@@ -109,7 +102,7 @@ void BatchForm3::layOut()
     archiveGrid->addWidget(new QLabel(QStringLiteral("Folder Name:")), 2, 0);
     archiveGrid->addWidget(FolderName, 2, 1, 1, 2);
 
-    auto* insert = frame(QStringLiteral("Insert Block or Xref:"));
+    auto* insert = frame(frames, QStringLiteral("Insert Block or Xref:"));
     auto* insertGrid = new QGridLayout(insert);
     insertGrid->addWidget(ChkInsertBlock, 0, 0, 1, 2);
     insertGrid->addWidget(ChkInsertXref, 0, 2, 1, 2);
@@ -129,21 +122,21 @@ void BatchForm3::layOut()
     }
     insertGrid->addLayout(point, 5, 0, 1, 4);
 
-    auto* remove = frame(QStringLiteral("Delete Block or Xref:"));
+    auto* remove = frame(frames, QStringLiteral("Delete Block or Xref:"));
     auto* removeLayout = new QVBoxLayout(remove);
     removeLayout->addWidget(ChkDelete);
     removeLayout->addWidget(ChkDeleteB);
-    auto* name = frame(QStringLiteral("Block or Xref Name:"));
+    auto* name = frame(frames, QStringLiteral("Block or Xref Name:"));
     (new QVBoxLayout(name))->addWidget(TxtDeleteName);
     removeLayout->addWidget(name);
 
-    auto* attributes = frame(QStringLiteral("Block Attributes:"));
+    auto* attributes = frame(frames, QStringLiteral("Block Attributes:"));
     auto* attributesLayout = new QVBoxLayout(attributes);
     attributesLayout->addWidget(chkBlockAttributes);
     attributesLayout->addWidget(CmdSettings);
-    auto* xref = frame(QStringLiteral("Xref:"));
+    auto* xref = frame(frames, QStringLiteral("Xref:"));
     (new QVBoxLayout(xref))->addWidget(ChkBindAll);
-    auto* other = frame(QStringLiteral("Other:"));
+    auto* other = frame(frames, QStringLiteral("Other:"));
     (new QVBoxLayout(other))->addWidget(chkPurge);
 
     auto* left = new QVBoxLayout;
@@ -235,9 +228,7 @@ QLineEdit* BatchForm3::firstBadNumber()
         return TxtScale;
     }
     for (const auto& [edit, label] : whole) {
-        try {
-            runtime::toInt16(edit->text());
-        } catch (const runtime::Error&) {
+        if (runtime::passOver([&] { runtime::toInt16(edit->text()); })) {
             session_.env.ui->msgBox(QStringLiteral("The %1 box must hold a number from -32768 to 32767.").arg(label));
             return edit;
         }
@@ -249,9 +240,12 @@ void BatchForm3::Apply_Click()
 {
     suite::runProcedure(report_.at(QStringLiteral("Apply_Click")), [this](suite::StepRunner& step) {
         // Every box is checked before anything is taken, so a bad value
-        // leaves the option set and the operation list as they were.
+        // leaves the option set and the operation list as they were. The
+        // insert boxes matter only to an insert: a user who wants only a
+        // purge is not held up by them.
         QLineEdit* bad = nullptr;
-        step([&] { bad = firstBadNumber(); });
+        if (ChkInsertBlock->isChecked() || ChkInsertXref->isChecked())
+            step([&] { bad = firstBadNumber(); });
         if (bad) {
             bad->setFocus();
             bad->selectAll();
@@ -270,9 +264,10 @@ void BatchForm3::take()
     o.ArchiveLocation = FolderLocation->text();
     o.ArchiveName = FolderName->text();
     o.InsertScale = TxtScale->text();
-    o.InsertX = runtime::toInt16(TxtX->text());
-    o.InsertY = runtime::toInt16(TxtY->text());
-    o.InsertZ = runtime::toInt16(TxtZ->text());
+    // With no insert ticked a box that holds no number keeps the value it had.
+    for (const auto& [value, edit] : {std::pair{&o.InsertX, TxtX}, std::pair{&o.InsertY, TxtY},
+                                      std::pair{&o.InsertZ, TxtZ}})
+        runtime::passOver([&] { *value = runtime::toInt16(edit->text()); });
     o.InsertPath = TxtBlockPath->text();
     o.DeleteName = TxtDeleteName->text();
 }

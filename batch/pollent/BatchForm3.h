@@ -1,9 +1,9 @@
 #pragma once
 // The options form "Pollent Processor Settings": shows the option set as it is
 // when it loads, keeps the exclusive pairs of boxes apart while the user ticks
-// them, and on Apply checks the numeric boxes, takes everything into the
-// option set, rebuilds the operation list and closes. Closing it by its close
-// box drops every edit.
+// them, and on Apply checks the insert boxes (when an insert is ticked), takes
+// everything into the option set, rebuilds the operation list and closes.
+// Closing it by its close box drops every edit.
 
 #include "batch/pollent/OptionSet.h"
 #include "platform/forms/Form.h"
@@ -21,7 +21,7 @@ namespace suite { class ReportError; }
 
 namespace pollent {
 
-struct Session;
+class Session;
 
 class BatchForm3 : public forms::Form {
 public:
@@ -31,30 +31,6 @@ public:
     };
 
     BatchForm3(Session& session, suite::ReportError& report, Owner owner);
-
-    QCheckBox* const ChkBindAll;
-    QCheckBox* const chkPurge;
-    QCheckBox* const ChkArchive;
-    QCheckBox* const chkBlockAttributes;
-    QCheckBox* const ChkInsertBlock;
-    QCheckBox* const ChkInsertXref;
-    QCheckBox* const ChkDelete;
-    QCheckBox* const ChkDeleteB;
-    QCheckBox* const ChkModel;
-    QCheckBox* const ChkPaper;
-
-    QLineEdit* const FolderLocation;
-    QLineEdit* const FolderName;
-    QLineEdit* const TxtScale;
-    QLineEdit* const TxtX;
-    QLineEdit* const TxtY;
-    QLineEdit* const TxtZ;
-    QLineEdit* const TxtBlockPath;
-    QLineEdit* const TxtDeleteName;
-
-    QPushButton* const CmdBrowse;
-    QPushButton* const CmdSettings;
-    QPushButton* const Apply;
 
     // Loads the form from the option set unless it is loaded, then shows it
     // in front.
@@ -83,6 +59,30 @@ private:
     void take();
     void layOut();
     void bind();
+
+    QCheckBox* const ChkBindAll;
+    QCheckBox* const chkPurge;
+    QCheckBox* const ChkArchive;
+    QCheckBox* const chkBlockAttributes;
+    QCheckBox* const ChkInsertBlock;
+    QCheckBox* const ChkInsertXref;
+    QCheckBox* const ChkDelete;
+    QCheckBox* const ChkDeleteB;
+    QCheckBox* const ChkModel;
+    QCheckBox* const ChkPaper;
+
+    QLineEdit* const FolderLocation;
+    QLineEdit* const FolderName;
+    QLineEdit* const TxtScale;
+    QLineEdit* const TxtX;
+    QLineEdit* const TxtY;
+    QLineEdit* const TxtZ;
+    QLineEdit* const TxtBlockPath;
+    QLineEdit* const TxtDeleteName;
+
+    QPushButton* const CmdBrowse;
+    QPushButton* const CmdSettings;
+    QPushButton* const Apply;
 
     Session& session_;
     suite::ReportError& report_;

@@ -1,9 +1,11 @@
 #include "batch/pollent/BatchRun.h"
 
 #include "batch/pollent/Batch.h"
-#include "batch/pollent/FrmCancel.h"
+#include "batch/pollent/DrawingList.h"
+#include "batch/pollent/RunLog.h"
+#include "batch/pollent/RunWindows.h"
 #include "batch/pollent/Session.h"
-#include "batch/pollent/SingleDocumentMode.h"
+#include "batch/pollent/Variants.h"
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
@@ -16,10 +18,6 @@
 #include "platform/runtime/Program.h"
 #include "shared/ReportError.h"
 #include "shared/StepRunner.h"
-
-#include <QFileInfo>
-#include <QPushButton>
-#include <QWidget>
 
 namespace pollent {
 
@@ -34,14 +32,14 @@ const QString ErrorPrefix = QStringLiteral("Error...") + blanks(10);
 
 const QString BatchRun::ScratchName = QStringLiteral("Erace");
 
-BatchRun::BatchRun(Session& session, suite::ReportError& report, QWidget& mainWindow, FrmCancel& runWindow,
-                   QStringList drawings, int operationCount)
+BatchRun::BatchRun(Session& session, suite::ReportError& report, const DrawingList& drawings, int operationCount,
+                   RunLog& log, RunWindows& windows)
     : session_(session),
       report_(report),
-      mainWindow_(mainWindow),
-      runWindow_(runWindow),
-      drawings_(std::move(drawings)),
-      operationCount_(operationCount)
+      drawings_(drawings),
+      operationCount_(operationCount),
+      log_(log),
+      windows_(windows)
 {
 }
 
@@ -54,8 +52,6 @@ bool BatchRun::attempt(suite::StepRunner& step, const std::function<void()>& cal
     });
     return done;
 }
-
-void BatchRun::log(const QString& line) { runWindow_.addLine(line); }
 
 void BatchRun::warn(const QString& text)
 {
@@ -72,7 +68,7 @@ void BatchRun::run()
 
 bool BatchRun::checkLists()
 {
-    if (drawings_.isEmpty()) {
+    if (drawings_.count() == 0) {
         warn(QStringLiteral("Warning!!! No Drawing In List"));
         return false;
     }
@@ -87,7 +83,12 @@ void BatchRun::runSteps(suite::StepRunner& step)
 {
     if (!checkLists())
         return;
-    step([this] { session_.attach(report_); });
+    // Without a host (none running and none started) there is nothing to
+    // work with.
+    bool attached = false;
+    step([this, &attached] { attached = session_.attach(report_); });
+    if (!attached)
+        return;
     bool refused = false;
     step([this, &refused] { refused = !switchToSingleDocument(); });
     if (refused)
@@ -97,11 +98,13 @@ void BatchRun::runSteps(suite::StepRunner& step)
         return;
     noteListedFiles();
 
-    mainWindow_.hide();
-    runWindow_.show();
-    Batch batch(session_, report_, [this](const QString& line) { log(line); });
-    for (int i = 0; i < drawings_.size(); ++i) {
-        if (!processDrawing(step, i, batch))
+    windows_.showRunWindow();
+    Batch batch(session_, report_, [this](const QString& line) { log_.addLine(line); });
+    // The count is read once; the list cannot change meanwhile, since the
+    // commands that change it wait for the run.
+    const int count = drawings_.count();
+    for (int i = 0; i < count; ++i) {
+        if (!processDrawing(step, drawings_.path(i), i == 0, batch))
             return;
     }
     finish(step);
@@ -112,10 +115,10 @@ bool BatchRun::switchToSingleDocument()
     // Each open must replace the drawing in the one document the run holds, so
     // the run needs single-document mode, whatever happened since the load. A
     // mode not read at the load is read now, so that it can be put back.
-    const int16_t current = SingleDocumentMode::read(session_);
-    if (!session_.SavedSdi)
-        session_.SavedSdi = current;
-    return SingleDocumentMode::switchOn(session_, current);
+    suite::SingleDocumentMode& mode = session_.singleDocument;
+    if (!mode.saved())
+        mode.save();
+    return mode.switchOn(*session_.env.ui, CloseDrawingsFirst, mode.current());
 }
 
 bool BatchRun::prepareArchive(suite::StepRunner& step)
@@ -132,62 +135,56 @@ bool BatchRun::prepareArchive(suite::StepRunner& step)
     return true;
 }
 
+QString BatchRun::placeOf(const QString& folderIdentity, const QString& name)
+{
+    return folderIdentity.isEmpty() ? QString() : folderIdentity + u'/' + name.toLower();
+}
+
 void BatchRun::noteListedFiles()
 {
+    // Noted by their folders and names, not by their own identities: a copy
+    // is then checked without looking for a file that is not there yet, a
+    // look that reads the whole of a growing archive folder.
+    files::FileSystem& files = *session_.env.files;
     listedFiles_.clear();
     archivedNames_.clear();
-    for (const QString& path : drawings_) {
-        const QString file = identity(path);
-        if (!file.isEmpty())
-            listedFiles_.insert(file);
+    for (const QString& path : drawings_.paths()) {
+        if (files.fileExists(path))
+            listedFiles_.insert(placeOf(files.identity(files::WinPath::parentFolder(path)), files.onDiskName(path)));
     }
-}
-
-QString BatchRun::identity(const QString& path) const
-{
-    try {
-        return QFileInfo(session_.env.files->hostPath(path)).canonicalFilePath();
-    } catch (const runtime::Error&) {
-        return {};
-    }
-}
-
-QString BatchRun::onDiskName(const QString& path) const
-{
-    try {
-        const QString name = QFileInfo(session_.env.files->hostPath(path)).fileName();
-        if (!name.isEmpty())
-            return name;
-    } catch (const runtime::Error&) {
-    }
-    return files::WinPath::fileName(path);
+    archiveFolder_ = session_.options.DoArchive ? files.identity(session_.ArchiveFolder) : QString();
 }
 
 void BatchRun::open(const QString& path)
 {
     // In single-document mode the host hands back the same document.
-    session_.connection.document = session_.document().open(path);
+    session_.connection.document = session_.connection.doc().open(path);
 }
 
-bool BatchRun::processDrawing(suite::StepRunner& step, int index, Batch& batch)
+bool BatchRun::cancelled()
 {
-    const QString& path = drawings_[index];
-    if (session_.CancelRequested) {
-        mainWindow_.show();
+    if (!session_.CancelRequested)
         return false;
-    }
+    windows_.showMainWindow();
+    return true;
+}
+
+bool BatchRun::processDrawing(suite::StepRunner& step, const QString& path, bool first, Batch& batch)
+{
+    if (cancelled())
+        return false;
     const bool opened = attempt(step, [&] { open(path); });
     // The previous drawing's scratch copy goes only once another drawing has
     // replaced it in the host.
     if (opened)
         deletePendingScratch(step);
-    if (index > 0)
-        log(QString());
+    if (!first)
+        log_.addLine(QString());
     if (!opened) {
-        log(ErrorPrefix + QStringLiteral("Cannot Open = ") + path);
+        log_.addLine(ErrorPrefix + QStringLiteral("Cannot Open = ") + path);
         return endOfDrawing(step);
     }
-    log(QStringLiteral("Opened = ") + path + blanks(8) + Successful);
+    log_.addLine(QStringLiteral("Opened = ") + path + blanks(8) + Successful);
 
     QString savedPath = path;
     if (session_.options.DoArchive) {
@@ -203,25 +200,25 @@ bool BatchRun::processDrawing(suite::StepRunner& step, int index, Batch& batch)
 
 bool BatchRun::archive(suite::StepRunner& step, const QString& path)
 {
-    archivePath_ = files::WinPath::join(session_.ArchiveFolder, onDiskName(path));
+    archivePath_ = files::WinPath::join(session_.ArchiveFolder, session_.env.files->onDiskName(path));
     const QString copyName = files::WinPath::fileName(archivePath_).toLower();
-    if (listedFiles_.contains(identity(archivePath_))) {
-        log(ErrorPrefix + QStringLiteral("Archive Copy Would Replace A Listed Drawing = ") + path);
+    if (listedFiles_.contains(placeOf(archiveFolder_, copyName))) {
+        log_.addLine(ErrorPrefix + QStringLiteral("Archive Copy Would Replace A Listed Drawing = ") + path);
         return false;
     }
     if (archivedNames_.contains(copyName)) {
-        log(ErrorPrefix + QStringLiteral("Archive Copy Of The Same Name Made In This Run = ") + path);
+        log_.addLine(ErrorPrefix + QStringLiteral("Archive Copy Of The Same Name Made In This Run = ") + path);
         return false;
     }
-    if (!attempt(step, [&] { session_.document().saveAs(archivePath_); })) {
-        log(ErrorPrefix + QStringLiteral("Cannot Archive = ") + path);
+    if (!attempt(step, [&] { session_.connection.doc().saveAs(archivePath_); })) {
+        log_.addLine(ErrorPrefix + QStringLiteral("Cannot Archive = ") + path);
         return false;
     }
     archivedNames_.insert(copyName);
-    log(QStringLiteral("Archived = ") + archivePath_ + blanks(8) + Successful);
+    log_.addLine(QStringLiteral("Archived = ") + archivePath_ + blanks(8) + Successful);
     // From here the copy is the drawing being worked on.
     if (!attempt(step, [&] { open(archivePath_); })) {
-        log(ErrorPrefix + QStringLiteral("Cannot Open Archive Copy = ") + archivePath_);
+        log_.addLine(ErrorPrefix + QStringLiteral("Cannot Open Archive Copy = ") + archivePath_);
         return false;
     }
     return true;
@@ -249,31 +246,31 @@ void BatchRun::performOperations(Batch& batch)
 void BatchRun::save(suite::StepRunner& step, const QString& savedPath)
 {
     step.clearError();
-    if (attempt(step, [this] { session_.document().save(); })) {
-        log(QStringLiteral("Saved Drawing = ") + savedPath + blanks(11) + Successful);
+    if (attempt(step, [this] { session_.connection.doc().save(); })) {
+        log_.addLine(QStringLiteral("Saved Drawing = ") + savedPath + blanks(11) + Successful);
         return;
     }
     if (step.lastErrorNumber() == cad::err::DrawingReadOnly) {
-        log(ErrorPrefix + QStringLiteral("File is Read only"));
+        log_.addLine(ErrorPrefix + QStringLiteral("File is Read only"));
         step.clearError();
         saveScratch(step);
         return;
     }
-    log(ErrorPrefix + QStringLiteral("Not Saved = ") + savedPath);
+    log_.addLine(ErrorPrefix + QStringLiteral("Not Saved = ") + savedPath);
 }
 
 void BatchRun::saveScratch(suite::StepRunner& step)
 {
     const QString scratch = session_.env.program->file(ScratchName);
-    if (!attempt(step, [&] { session_.document().saveAs(scratch); })) {
-        log(ErrorPrefix + QStringLiteral("Not Saved = ") + scratch);
+    if (!attempt(step, [&] { session_.connection.doc().saveAs(scratch); })) {
+        log_.addLine(ErrorPrefix + QStringLiteral("Not Saved = ") + scratch);
         return;
     }
     // The host may have added an extension: the file to delete later is the
     // one it says it wrote.
     scratchFile_ = scratch;
     step([this] {
-        const QString written = session_.document().fullName();
+        const QString written = session_.connection.doc().fullName();
         if (!written.isEmpty())
             scratchFile_ = written;
     });
@@ -293,6 +290,7 @@ bool BatchRun::endOfDrawing(suite::StepRunner& step)
     // Whatever became of the first drawing, the rest of the run passes
     // failures over.
     step.setSkipErrors(true);
+    log_.drawingDone();
     // Pending clicks (Cancel among them) are seen once per drawing.
     session_.env.clock->doEvents();
     return !session_.env.dispatcher->ended();
@@ -300,17 +298,19 @@ bool BatchRun::endOfDrawing(suite::StepRunner& step)
 
 void BatchRun::finish(suite::StepRunner& step)
 {
-    step([this] { SingleDocumentMode::putBack(session_); });
-    runWindow_.hide();
+    // A cancel pressed during the last drawing ends the run as any other.
+    if (cancelled())
+        return;
+    step([this] { session_.singleDocument.putBack(); });
+    windows_.hideRunWindow();
     const int answer = session_.env.ui->msgBox(QStringLiteral("View Pollent Log"), forms::msgbox::YesNo,
                                                QStringLiteral("Done with drawings"));
     if (answer == forms::msgbox::Yes) {
-        runWindow_.show();
-        runWindow_.cmdCancel->setText(FrmCancel::ExitCaption);
+        windows_.showFinishedLog();
         return;
     }
     // Both windows are hidden at this point; the main window comes back.
-    mainWindow_.show();
+    windows_.showMainWindow();
 }
 
 }  // namespace pollent

@@ -10,26 +10,28 @@
 // is being made) an error goes to the error report; after that a failing
 // statement is passed over. A drawing whose open, archive copy or archive open
 // fails is never worked on: the log says so and the run goes on with the next.
+//
+// It reads the drawing list as it finds it, writes its log to a sink and asks
+// for its window changes; it holds no widget.
 
 #include <QSet>
 #include <QString>
-#include <QStringList>
 #include <functional>
-
-class QWidget;
 
 namespace suite { class ReportError; class StepRunner; }
 
 namespace pollent {
 
 class Batch;
-class FrmCancel;
-struct Session;
+class DrawingList;
+class RunLog;
+class RunWindows;
+class Session;
 
 class BatchRun {
 public:
-    BatchRun(Session& session, suite::ReportError& report, QWidget& mainWindow, FrmCancel& runWindow,
-             QStringList drawings, int operationCount);
+    BatchRun(Session& session, suite::ReportError& report, const DrawingList& drawings, int operationCount,
+             RunLog& log, RunWindows& windows);
 
     // MnuRunProcessor_Click's work.
     void run();
@@ -45,38 +47,39 @@ private:
     bool switchToSingleDocument();
     bool prepareArchive(suite::StepRunner& step);
     void noteListedFiles();
+    // Where a file of the folder is, as two spellings of the one file (letter
+    // case, another drive to the same folder) give it alike; empty for a
+    // folder that is not there.
+    static QString placeOf(const QString& folderIdentity, const QString& name);
     // False when the run must end here.
-    bool processDrawing(suite::StepRunner& step, int index, Batch& batch);
+    bool processDrawing(suite::StepRunner& step, const QString& path, bool first, Batch& batch);
     bool archive(suite::StepRunner& step, const QString& path);
     void performOperations(Batch& batch);
     void save(suite::StepRunner& step, const QString& savedPath);
     void saveScratch(suite::StepRunner& step);
     void deletePendingScratch(suite::StepRunner& step);
     bool endOfDrawing(suite::StepRunner& step);
+    // A cancel asked for since the last look: the main window comes back.
+    bool cancelled();
     void finish(suite::StepRunner& step);
 
     void open(const QString& path);
-    void log(const QString& line);
     void warn(const QString& text);
-    // The file's name as it is spelled on disk, as a directory listing gives it.
-    QString onDiskName(const QString& path) const;
-    // The file a path leads to, so that two spellings of one file compare
-    // equal; empty when there is no such file.
-    QString identity(const QString& path) const;
 
     static bool attempt(suite::StepRunner& step, const std::function<void()>& call);
 
     Session& session_;
     suite::ReportError& report_;
-    QWidget& mainWindow_;
-    FrmCancel& runWindow_;
-    const QStringList drawings_;
+    const DrawingList& drawings_;
     const int operationCount_;
+    RunLog& log_;
+    RunWindows& windows_;
 
     bool scratchPending_ = false;
     QString scratchFile_;
     QString archivePath_;
     QSet<QString> listedFiles_;
+    QString archiveFolder_;  // the archive folder's identity
     QSet<QString> archivedNames_;
 };
 

@@ -33,9 +33,9 @@ FrmBatchSettings::FrmBatchSettings(Session& session, suite::ReportError& report)
     CmdApply->setObjectName(QStringLiteral("CmdApply"));
     for (int i = 0; i < AttributeSettings::PairCount; ++i) {
         TxtTag[i] = new QLineEdit(this);
-        TxtTag[i]->setObjectName(QStringLiteral("TxtTag%1").arg(i));
+        TxtTag[i]->setObjectName(QStringLiteral("TxtTag(%1)").arg(i));
         TxtString[i] = new QLineEdit(this);
-        TxtString[i]->setObjectName(QStringLiteral("TxtString%1").arg(i));
+        TxtString[i]->setObjectName(QStringLiteral("TxtString(%1)").arg(i));
     }
     layOut();
     forms::Dispatcher& d = dispatcher();

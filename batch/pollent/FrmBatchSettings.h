@@ -4,6 +4,7 @@
 // String" the texts, each in memory and in the settings store at once; the
 // apply button only closes, so edits not saved are dropped.
 
+#include "batch/pollent/AttributeSettings.h"
 #include "platform/forms/Form.h"
 
 #include <array>
@@ -15,18 +16,11 @@ namespace suite { class ReportError; }
 
 namespace pollent {
 
-struct Session;
+class Session;
 
 class FrmBatchSettings : public forms::Form {
 public:
     FrmBatchSettings(Session& session, suite::ReportError& report);
-
-    QLineEdit* const TxtName;
-    std::array<QLineEdit*, 8> TxtTag{};
-    std::array<QLineEdit*, 8> TxtString{};
-    QPushButton* const CmdSaveTag;
-    QPushButton* const SaveString;
-    QPushButton* const CmdApply;
 
     // Loads the form (reading the settings afresh) unless it is loaded, then
     // shows it in front.
@@ -40,6 +34,14 @@ public:
 private:
     void fill();
     void layOut();
+
+    QLineEdit* const TxtName;
+    // Control arrays, "TxtTag(0)" to "TxtTag(7)": pair n is index n-1.
+    std::array<QLineEdit*, AttributeSettings::PairCount> TxtTag{};
+    std::array<QLineEdit*, AttributeSettings::PairCount> TxtString{};
+    QPushButton* const CmdSaveTag;
+    QPushButton* const SaveString;
+    QPushButton* const CmdApply;
 
     Session& session_;
     suite::ReportError& report_;

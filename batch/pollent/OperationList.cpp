@@ -1,9 +1,11 @@
 #include "batch/pollent/OperationList.h"
 
-#include <QIcon>
-#include <QTreeWidget>
-
 namespace pollent {
+
+const QString OperationList::Heading =
+    QStringLiteral("Pollent  (What to with the drawings)  Right click on listbox for menu");
+
+OperationList::OperationList(QIcon icon, QObject* parent) : IconList(Heading, std::move(icon), parent) {}
 
 const QList<OperationLine>& OperationList::lines()
 {
@@ -20,15 +22,23 @@ const QList<OperationLine>& OperationList::lines()
     return table;
 }
 
-void OperationList::batchlist(QTreeWidget& list, const OptionSet& options, const QIcon& icon)
+QString OperationList::captionOf(bool OptionSet::*flag)
 {
-    list.clear();
     for (const OperationLine& line : lines()) {
-        if (!(options.*line.flag))
-            continue;
-        auto* item = new QTreeWidgetItem(&list, QStringList{line.caption});
-        item->setIcon(0, icon);
+        if (line.flag == flag)
+            return line.caption;
     }
+    return {};
+}
+
+void OperationList::batchlist(const OptionSet& options)
+{
+    QStringList shown;
+    for (const OperationLine& line : lines()) {
+        if (options.*line.flag)
+            shown.append(line.caption);
+    }
+    replace(std::move(shown));
 }
 
 }  // namespace pollent

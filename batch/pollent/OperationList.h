@@ -1,15 +1,13 @@
 #pragma once
-// The operation list of the main window: one line per enabled operation, in a
-// fixed display order, captioned as the options form captions its boxes. The
-// run performs the operations in an order of its own; this one is for show.
+// The operation list of the main window (ListView2): one line per enabled
+// operation, in a fixed display order, captioned as the options form captions
+// its boxes. The run performs the operations in an order of its own; this one
+// is for show, and the run only counts the lines.
 
+#include "batch/pollent/IconList.h"
 #include "batch/pollent/OptionSet.h"
 
 #include <QList>
-#include <QString>
-
-class QIcon;
-class QTreeWidget;
 
 namespace pollent {
 
@@ -18,13 +16,19 @@ struct OperationLine {
     bool OptionSet::*flag;
 };
 
-class OperationList {
+class OperationList : public IconList {
 public:
+    static const QString Heading;
+
+    explicit OperationList(QIcon icon, QObject* parent = nullptr);
+
     // The eight listed operations in display order.
     static const QList<OperationLine>& lines();
+    // The caption of a flag's line; empty for a flag that is not listed.
+    static QString captionOf(bool OptionSet::*flag);
 
     // batch.batchlist: empties the list, then adds a line for each set flag.
-    static void batchlist(QTreeWidget& list, const OptionSet& options, const QIcon& icon);
+    void batchlist(const OptionSet& options);
 };
 
 }  // namespace pollent

@@ -1,7 +1,8 @@
 #pragma once
 // How Pollent's copies of the suite modules behave: a failed attach goes to
 // its error report, which offers to start the host; its "Pick Files" window
-// ("BatchForm2") starts on drive P: and adds drawings to the list.
+// ("BatchForm2") starts on drive P: and adds drawings to the list; the switch
+// to single-document mode asks for open drawings to be closed in its words.
 
 #include "shared/AcadProj.h"
 #include "shared/PickFilesVariant.h"
@@ -10,6 +11,8 @@ namespace pollent {
 
 inline const suite::AttachVariant AttachVariant{
     {}, 0, {}, suite::AttachVariant::Then::Report, QStringLiteral("AcadProj")};
+
+inline const QString CloseDrawingsFirst = QStringLiteral("Please Close All Drawings Out\rAnd Try Again Please");
 
 inline suite::PickFilesVariant pickFilesVariant()
 {

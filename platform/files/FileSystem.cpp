@@ -9,6 +9,7 @@
 #include "platform/files/WinPath.h"
 #include "platform/files/Wildcard.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/PassOver.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,6 +93,24 @@ QString FileSystem::writeTarget(const QString& hostPath)
 QString FileSystem::hostPath(const QString& path) const
 {
     return resolve(path).host;
+}
+
+QString FileSystem::identity(const QString& path) const
+{
+    QString identity;
+    runtime::passOver([&] {
+        const ResolvedPath r = resolve(path);
+        if (r.exists)
+            identity = QFileInfo(r.host).canonicalFilePath();
+    });
+    return identity;
+}
+
+QString FileSystem::onDiskName(const QString& path) const
+{
+    QString name;
+    runtime::passOver([&] { name = QFileInfo(resolve(path).host).fileName(); });
+    return name.isEmpty() ? WinPath::fileName(path) : name;
 }
 
 bool FileSystem::fileExists(const QString& path) const

@@ -41,6 +41,15 @@ public:
     // The host path the Windows-style path stands for; it need not exist.
     QString hostPath(const QString& path) const;
 
+    // What the file a path leads to is, so that two spellings of one file
+    // (letter case, "." and "..", another drive mapped to the same folder, a
+    // link) compare equal; empty when no file or folder is there. Never raises.
+    QString identity(const QString& path) const;
+    // The last component's name as the folder spells it on disk ("a101.DWG"
+    // for "C:\Jobs\A101.dwg"); the name as given when there is no such entry
+    // or the path cannot be resolved. Never raises.
+    QString onDiskName(const QString& path) const;
+
     // These three answer false rather than raise, whatever is wrong.
     bool fileExists(const QString& path) const;
     bool folderExists(const QString& path) const;

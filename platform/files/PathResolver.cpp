@@ -4,7 +4,10 @@
 #include "platform/runtime/Error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <dirent.h>
 
 namespace files {
 
@@ -35,16 +38,56 @@ QString PathResolver::hostJoin(const QString& folder, const QString& name)
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
+namespace {
+
+// The length of a name in plain ASCII; -1 for one with any other character.
+qsizetype asciiLength(const char* name)
+{
+    qsizetype length = 0;
+    for (; name[length] != 0; ++length) {
+        if (static_cast<unsigned char>(name[length]) >= 0x80)
+            return -1;
+    }
+    return length;
+}
+
+}  // namespace
+
 QString PathResolver::findEntry(const QString& folder, const QString& name)
 {
     if (QFileInfo::exists(hostJoin(folder, name)))
         return name;
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
+    // A name that is not there yet (a copy about to be written) is looked for
+    // in one pass over the folder's names: no entry is stat'ed and nothing is
+    // sorted, since the folder may be a growing archive of thousands. A plain
+    // ASCII name and entry compare as bytes, letter case aside, without
+    // decoding the entry; any other pair compares as text.
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return {};
+    const QByteArray wanted = QFile::encodeName(name);
+    const qsizetype wantedAscii = asciiLength(wanted.constData());
+    QString found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* raw = entry->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        QString spelling;
+        const qsizetype entryAscii = wantedAscii < 0 ? -1 : asciiLength(raw);
+        if (entryAscii >= 0) {
+            if (entryAscii != wantedAscii || qstrnicmp(raw, wanted.constData(), wantedAscii) != 0)
+                continue;
+            spelling = QString::fromLatin1(raw, entryAscii);
+        } else {
+            spelling = QFile::decodeName(raw);
+            if (spelling.compare(name, Qt::CaseInsensitive) != 0)
+                continue;
+        }
+        if (found.isNull() || spelling < found)
+            found = spelling;
+    }
+    ::closedir(dir);
+    return found;
 }
 
 ResolvedPath PathResolver::resolve(const QString& path) const

@@ -89,11 +89,14 @@ protected:
         conn = {host, staleDocument};
     }
 
-    Resume reportNotRunning(int answer)
+    // `thenBox`: a further box the report is expected to show after the answer.
+    Resume reportNotRunning(int answer, const QString& thenBox = {})
     {
         ReportError batch(env, {.registryCorruptBox = false, .startHostInto = &conn, .beforeQuestion = {}});
         ui.expectMsgBox(msgbox::Ok, QStringLiteral("Autocad Not Running"));
         ui.expectMsgBox(answer);
+        if (!thenBox.isEmpty())
+            ui.expectMsgBox(msgbox::Ok, thenBox);
         return batch.report(QStringLiteral("AcadProj"), runtime::Error(429));
     }
 
@@ -127,14 +130,16 @@ TEST_F(HostStartTest, YesWithAHostThatFailsToStartKeepsTheReferences)
 {
     hosts.registerFactory(cad::HostClassName,
                           []() -> std::shared_ptr<cad::Application> { runtime::raise(runtime::err::FileNotFound); });
-    EXPECT_EQ(reportNotRunning(msgbox::Yes), Resume::Leave);
+    EXPECT_EQ(reportNotRunning(msgbox::Yes, ReportError::HostNotStarted), Resume::Leave);
     EXPECT_EQ(conn.application, host);
     EXPECT_EQ(conn.document, staleDocument);
+    EXPECT_EQ(ui.last().style, msgbox::Exclamation);
 
-    // No factory at all: the same.
+    // No factory at all: the same, said as plainly.
     hosts.unregisterFactory(cad::HostClassName);
-    EXPECT_EQ(reportNotRunning(msgbox::Yes), Resume::Leave);
+    EXPECT_EQ(reportNotRunning(msgbox::Yes, ReportError::HostNotStarted), Resume::Leave);
     EXPECT_EQ(conn.document, staleDocument);
+    EXPECT_EQ(clock.doEventsCalls(), 0);
 }
 
 // The steps of a procedure under the reporter's answers.

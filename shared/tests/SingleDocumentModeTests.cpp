@@ -71,3 +71,20 @@ TEST_F(SingleDocumentModeTest, WithoutAHostTheWayOutGoesOn)
     mode.putBackPassingOver();
     EXPECT_EQ(sdi(), 0);
 }
+
+TEST_F(SingleDocumentModeTest, ALaterSwitchGoesByTheModeAsItIsThen)
+{
+    drawing->setVariable(QStringLiteral("SDI"), 1);
+    SingleDocumentMode mode(conn);
+    mode.save();
+    // The user went back to multiple documents in the host meanwhile.
+    drawing->setVariable(QStringLiteral("SDI"), 0);
+    EXPECT_EQ(mode.current(), 0);
+    EXPECT_EQ(mode.saved(), std::optional<int16_t>(1));
+    EXPECT_TRUE(mode.switchOn(ui, CloseThem));  // by the saved value: nothing to do
+    EXPECT_EQ(sdi(), 0);
+    EXPECT_TRUE(mode.switchOn(ui, CloseThem, mode.current()));
+    EXPECT_EQ(sdi(), 1);
+    mode.putBack();
+    EXPECT_EQ(sdi(), 1);
+}

@@ -20,8 +20,8 @@ protected:
 
     FrmBatchSettings& open()
     {
-        form->MnuProSettings->trigger();
-        return *form->Settings;
+        menuItem(QStringLiteral("MnuProSettings")).trigger();
+        return form->frmBatchSettings();
     }
 
     AttributeSettings& memory() { return form->session().attributes; }
@@ -32,10 +32,10 @@ TEST_F(AttributeSettingsTest, FirstStartShowsEmptyBoxes)
     load();
     FrmBatchSettings& f = open();
     EXPECT_EQ(f.caption(), QStringLiteral("UpDate Attribute Settings"));
-    EXPECT_TRUE(f.TxtName->text().isEmpty());
+    EXPECT_TRUE(edit(f, "TxtName").text().isEmpty());
     for (int i = 0; i < 8; ++i) {
-        EXPECT_TRUE(f.TxtTag[i]->text().isEmpty());
-        EXPECT_TRUE(f.TxtString[i]->text().isEmpty());
+        EXPECT_TRUE(edit(f, "TxtTag", i).text().isEmpty());
+        EXPECT_TRUE(edit(f, "TxtString", i).text().isEmpty());
     }
 }
 
@@ -43,11 +43,11 @@ TEST_F(AttributeSettingsTest, EachSaveButtonKeepsItsOwnHalfInMemoryAndInTheStore
 {
     load();
     FrmBatchSettings& f = open();
-    f.TxtName->setText(QStringLiteral("TITLEBLK"));
-    f.TxtTag[0]->setText(QStringLiteral("REV"));
-    f.TxtTag[7]->setText(QStringLiteral("DATE"));
-    f.TxtString[0]->setText(QStringLiteral("B"));
-    f.CmdSaveTag->click();
+    edit(f, "TxtName").setText(QStringLiteral("TITLEBLK"));
+    edit(f, "TxtTag", 0).setText(QStringLiteral("REV"));
+    edit(f, "TxtTag", 7).setText(QStringLiteral("DATE"));
+    edit(f, "TxtString", 0).setText(QStringLiteral("B"));
+    button(f, "CmdSaveTag").click();
     EXPECT_EQ(stored(QStringLiteral("BlockName")), QStringLiteral("TITLEBLK"));
     EXPECT_EQ(stored(QStringLiteral("AttTag1")), QStringLiteral("REV"));
     EXPECT_EQ(stored(QStringLiteral("AttTag8")), QStringLiteral("DATE"));
@@ -56,8 +56,8 @@ TEST_F(AttributeSettingsTest, EachSaveButtonKeepsItsOwnHalfInMemoryAndInTheStore
     EXPECT_TRUE(memory().AttString[0].isEmpty());
 
     // A changed tag saved only with "Save String" stays as it was.
-    f.TxtTag[0]->setText(QStringLiteral("TITLE"));
-    f.SaveString->click();
+    edit(f, "TxtTag", 0).setText(QStringLiteral("TITLE"));
+    button(f, "SaveString").click();
     EXPECT_EQ(memory().AttTag[0], QStringLiteral("REV"));
     EXPECT_EQ(stored(QStringLiteral("AttTag1")), QStringLiteral("REV"));
     EXPECT_EQ(memory().AttString[0], QStringLiteral("B"));
@@ -65,14 +65,14 @@ TEST_F(AttributeSettingsTest, EachSaveButtonKeepsItsOwnHalfInMemoryAndInTheStore
     EXPECT_EQ(stored(QStringLiteral("AttString8")), QString());
 
     // "Apply" only closes; the form shows the saved values when it opens again.
-    f.TxtName->setText(QStringLiteral("OTHER"));
-    f.CmdApply->click();
+    edit(f, "TxtName").setText(QStringLiteral("OTHER"));
+    button(f, "CmdApply").click();
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(memory().BlockName, QStringLiteral("TITLEBLK"));
     FrmBatchSettings& again = open();
-    EXPECT_EQ(again.TxtName->text(), QStringLiteral("TITLEBLK"));
-    EXPECT_EQ(again.TxtTag[0]->text(), QStringLiteral("REV"));
-    EXPECT_EQ(again.TxtString[0]->text(), QStringLiteral("B"));
+    EXPECT_EQ(edit(again, "TxtName").text(), QStringLiteral("TITLEBLK"));
+    EXPECT_EQ(edit(again, "TxtTag", 0).text(), QStringLiteral("REV"));
+    EXPECT_EQ(edit(again, "TxtString", 0).text(), QStringLiteral("B"));
 }
 
 TEST_F(AttributeSettingsTest, TheLoadReadsTheStoreAndAMissingKeyKeepsTheValueInMemory)
@@ -90,7 +90,7 @@ TEST_F(AttributeSettingsTest, TheLoadReadsTheStoreAndAMissingKeyKeepsTheValueInM
     open();
     EXPECT_EQ(memory().AttTag[4], QStringLiteral("kept"));
     EXPECT_EQ(memory().BlockName, QStringLiteral("TB"));
-    EXPECT_EQ(form->Settings->TxtTag[4]->text(), QStringLiteral("kept"));
+    EXPECT_EQ(edit(form->frmBatchSettings(), "TxtTag", 4).text(), QStringLiteral("kept"));
 }
 
 }  // namespace

@@ -23,8 +23,15 @@ protected:
     // Works on the drawing as a run does after opening it.
     cad::Document& open(const QString& file)
     {
-        session.connection.document = session.document().open(inProject(file));
-        return session.document();
+        session.connection.document = session.connection.doc().open(inProject(file));
+        return session.connection.doc();
+    }
+
+    // The line of a failed operation on a drawing of the project.
+    static QString failed(const QString& what, const QString& file, const QString& reason)
+    {
+        return QStringLiteral("Error...          ") + what + QStringLiteral(" Failed = ") + inProject(file)
+               + QStringLiteral("    ") + reason;
     }
 
     QStringList referencesIn(const std::shared_ptr<cad::Block>& space, const QString& name) const
@@ -37,7 +44,6 @@ protected:
         return handles;
     }
 
-    Session session{t.env()};
     suite::ReportError report{t.env(), suite::ReportErrorVariant{false, &session.connection, {}}};
     QStringList lines;
     Batch batch{session, report, [this](const QString& line) { lines.append(line); }};
@@ -45,7 +51,7 @@ protected:
     AttributeSettings& a = session.attributes;
 };
 
-TEST_F(BatchOperationsTest, DetachXrefMatchesTheNameExactlyAndLogsBeforeTheDetach)
+TEST_F(BatchOperationsTest, DetachXrefMatchesTheNameExactlyAndLogsWhatTheHostDid)
 {
     cad::Document& drawing = open(QStringLiteral("A104.dwg"));
     o.DeleteName = QStringLiteral("site");
@@ -58,13 +64,82 @@ TEST_F(BatchOperationsTest, DetachXrefMatchesTheNameExactlyAndLogsBeforeTheDetac
     EXPECT_EQ(lines, QStringList{QStringLiteral("Detach Xref    SITE    Successful...")});
     EXPECT_FALSE(blockNames(drawing).contains(QStringLiteral("SITE (xref)")));
 
-    // A refused detach keeps its line and raises no report.
+    // A refused detach raises no report; its line says it failed, where and why.
     open(QStringLiteral("A104.dwg"));
     lines.clear();
-    host->failures().failNext(QStringLiteral("Block.Detach"), cad::err::ExceptionOccurred);
+    host->failures().failNext(QStringLiteral("Block.Detach"), cad::err::ExceptionOccurred, QStringLiteral("locked"));
     batch.DeleteXB();
-    EXPECT_EQ(lines, QStringList{QStringLiteral("Detach Xref    SITE    Successful...")});
-    EXPECT_TRUE(blockNames(session.document()).contains(QStringLiteral("SITE (xref)")));
+    EXPECT_EQ(lines, QStringList{failed(QStringLiteral("Detach Xref SITE"), QStringLiteral("A104.dwg"),
+                                        QStringLiteral("locked"))});
+    EXPECT_TRUE(blockNames(session.connection.doc()).contains(QStringLiteral("SITE (xref)")));
+    EXPECT_TRUE(t.ui().records().isEmpty());
+}
+
+TEST_F(BatchOperationsTest, ARefusedBlockDeleteIsLoggedAsAFailure)
+{
+    cad::Document& drawing = open(QStringLiteral("A102.dwg"));
+    drawing.paperSpace()->insertBlock(cad::Point{50, 0, 0}, QStringLiteral("DRAFT"), 1, 1, 1, 0);
+    o.DeleteName = QStringLiteral("DRAFT");
+    o.UsePaperSpace = true;
+    host->failures().failNext(QStringLiteral("Entity.Delete"), cad::err::InvalidInput);
+    batch.DeleteBlock();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], failed(QStringLiteral("Detach Block DRAFT"), QStringLiteral("A102.dwg"),
+                               QStringLiteral("Invalid input")));
+    EXPECT_EQ(referencesIn(drawing.paperSpace(), QStringLiteral("DRAFT")).size(), 2);
+}
+
+TEST_F(BatchOperationsTest, AnIgnoredFailureIsLoggedAsAnErrorAndNotAsASuccess)
+{
+    cad::Document& drawing = open(QStringLiteral("A101.dwg"));
+    o.UseModelSpace = true;
+    o.InsertScale = QStringLiteral("1");
+    o.InsertPath = inProject(QStringLiteral("Missing.dwg"));
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: InsertBlocks\r\n"));
+    batch.InsertBlocks();
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: InsertXrefs\r\n"));
+    batch.InsertXrefs();
+    host->failures().failNext(QStringLiteral("Document.PurgeAll"), cad::err::InvalidInput);
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: Purgeall\r\n"));
+    batch.Purgeall();
+
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Error...          Insert Block C:\\Pollent\\Missing.dwg Failed = "
+                                                   "C:\\Pollent\\A101.dwg    Exception occurred.")))
+        << lines[0].toStdString();
+    // The host's reason keeps the path whole, on the one line.
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" C:\\Pollent\\Missing.dwg"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Error...          Insert Xref C:\\Pollent\\Missing.dwg Failed = ")));
+    EXPECT_EQ(lines[2], failed(QStringLiteral("Purge All"), QStringLiteral("A101.dwg"), QStringLiteral("Invalid input")));
+    EXPECT_TRUE(referencesIn(drawing.modelSpace(), QStringLiteral("Missing")).isEmpty());
+    for (const QString& line : lines)
+        EXPECT_FALSE(line.contains(QStringLiteral("Successful"))) << line.toStdString();
+}
+
+TEST_F(BatchOperationsTest, BindCountsWhatWasBoundAndLogsEachXrefThatWasNot)
+{
+    cad::Document& drawing = open(QStringLiteral("A104.dwg"));
+    drawing.modelSpace()->attachExternalReference(inProject(QStringLiteral("TITLEBLK.dwg")), QStringLiteral("TB"),
+                                                  cad::Point{}, 1, 1, 1, 0, false);
+    // The first bind fails: the user ignores it, the other xref is bound.
+    host->failures().failNext(QStringLiteral("Block.Bind"), cad::err::ExceptionOccurred, QStringLiteral("in use"));
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: Bindalldrawings\r\n"));
+    batch.Bindalldrawings();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Error...          Bind Xref ")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("A104.dwg    in use")));
+    EXPECT_EQ(lines[1], QStringLiteral("Bind All Drawings =               Successful..."));
+    EXPECT_EQ(blockNames(drawing).filter(QStringLiteral("(xref)")).size(), 1);
+
+    // Nothing bound at all: no success, and not "No Xref To Bind" either. The
+    // user was asked once in this batch; later failures are only logged.
+    open(QStringLiteral("A104.dwg"));
+    lines.clear();
+    host->failures().failNext(QStringLiteral("Block.Bind"), cad::err::ExceptionOccurred, QStringLiteral("in use"));
+    batch.Bindalldrawings();
+    EXPECT_EQ(lines, QStringList{failed(QStringLiteral("Bind Xref SITE"), QStringLiteral("A104.dwg"),
+                                        QStringLiteral("in use"))});
+    EXPECT_TRUE(blockNames(session.connection.doc()).contains(QStringLiteral("SITE (xref)")));
 }
 
 TEST_F(BatchOperationsTest, DeleteBlockRemovesOnlyTheFirstReferenceModelSpaceBeforePaperSpace)

@@ -68,9 +68,9 @@ TEST_F(BatchRunTest, WithoutArchivingEachListedDrawingIsChangedAndSavedInPlace)
     // The question, its caption and buttons; then the main window is back.
     EXPECT_EQ(boxes(), QStringList{QStringLiteral("View Pollent Log|Done with drawings|4")});
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_EQ(sdi(), 0);
-    EXPECT_TRUE(form->MnuRunProcessor->isEnabled());
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
 }
 
 TEST_F(BatchRunTest, WithArchivingTheListedDrawingsStayAsTheyWereAndTheCopiesAreChanged)
@@ -89,13 +89,13 @@ TEST_F(BatchRunTest, WithArchivingTheListedDrawingsStayAsTheyWereAndTheCopiesAre
     EXPECT_TRUE(attributes(*onDisk(A103), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=B")));
     EXPECT_TRUE(attributes(*onDisk(copy3), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=X")));
     // "Yes" shows the log with its button turned into "Exit", which leads back.
-    EXPECT_TRUE(form->RunWindow->isVisible());
-    EXPECT_EQ(form->RunWindow->cmdCancel->text(), QStringLiteral("Exit"));
-    form->RunWindow->cmdCancel->click();
+    EXPECT_TRUE(form->frmCancel().isVisible());
+    EXPECT_EQ(cancelButton().text(), QStringLiteral("Exit"));
+    cancelButton().click();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_EQ(form->RunWindow->cmdCancel->text(), QStringLiteral("Cancel..."));
+    EXPECT_EQ(cancelButton().text(), QStringLiteral("Cancel..."));
 }
 
 TEST_F(BatchRunTest, TheArchiveFolderMustBeAFolderThatExistsOrCanBeMade)
@@ -132,8 +132,8 @@ TEST_F(BatchRunTest, AnArchiveCopyThatWouldReplaceADrawingOrAnEarlierCopyIsNotMa
     EXPECT_EQ(saves(A101), 0);
 
     // Two drawings of one file name in one run: the second is not archived.
-    form->MnuRemoveallDrawing->trigger();
-    form->RunWindow->LstLog->clear();
+    menuItem(QStringLiteral("MnuRemoveallDrawing")).trigger();
+    logList().clear();
     list({A102, QStringLiteral("C:\\Old\\a102.DWG")});
     archiveInto(QStringLiteral("C:\\Pollent\\"), QStringLiteral("Issued"));
     expectDone();
@@ -210,7 +210,7 @@ TEST_F(BatchRunTest, AFailedArchiveCopyOrArchiveOpenLeavesTheDrawingAlone)
     archiveInto(QStringLiteral("C:\\Pollent\\"), QStringLiteral("Issued"));
     const QString copy3 = inProject(QStringLiteral("Issued\\A103.dwg"));
     // The host fails the call that follows the line the log has just shown.
-    QObject::connect(form->RunWindow->LstLog->model(), &QAbstractItemModel::rowsInserted, [&] {
+    QObject::connect(logList().model(), &QAbstractItemModel::rowsInserted, [&] {
         const QString line = log().last();
         if (line == opened(A102))
             host->failures().failNext(QStringLiteral("Document.SaveAs"), cad::err::ExceptionOccurred);
@@ -234,11 +234,11 @@ TEST_F(BatchRunTest, CancelStopsBeforeTheNextDrawingWithTheCommandsBlockedMeanwh
     operations([](OptionSet& o) { o.DoPurge = true; });
     bool blocked = false;
     t.clock().setDoEventsHook([&] {
-        blocked = !form->MnuRunProcessor->isEnabled() && !form->MnuAddDrawing->isEnabled()
-                  && !form->MnuScriptSettings->isEnabled() && !form->MnuSortAZ->isEnabled()
-                  && !form->Options->isEnabled() && form->MnuExit->isEnabled();
+        blocked = !menuItem(QStringLiteral("MnuRunProcessor")).isEnabled() && !menuItem(QStringLiteral("MnuAddDrawing")).isEnabled()
+                  && !menuItem(QStringLiteral("MnuScriptSettings")).isEnabled() && !menuItem(QStringLiteral("MnuSortAZ")).isEnabled()
+                  && !form->batchForm3().isEnabled() && menuItem(QStringLiteral("MnuExit")).isEnabled();
         if (t.clock().doEventsCalls() == 1)
-            form->RunWindow->cmdCancel->click();
+            cancelButton().click();
     });
     run();
 
@@ -247,9 +247,9 @@ TEST_F(BatchRunTest, CancelStopsBeforeTheNextDrawingWithTheCommandsBlockedMeanwh
     EXPECT_TRUE(host->journal().matching(QStringLiteral("Document.Open C:\\Pollent\\A102")).isEmpty());
     EXPECT_TRUE(log().isEmpty());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->RunWindow->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
     EXPECT_EQ(sdi(), 1);  // a cancelled run does not put the mode back
-    EXPECT_TRUE(form->MnuRunProcessor->isEnabled());
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
 }
 
 TEST_F(BatchRunTest, ARunNeedsDrawingsOperationsAndSingleDocumentMode)
@@ -290,6 +290,74 @@ TEST_F(BatchRunTest, ASecondRunSwitchesToSingleDocumentModeAgainAndPutsItBack)
                            "Document.SetVariable SDI 0"}));
     // The log of the first run stays above the second's.
     EXPECT_EQ(log().size(), 6);
+}
+
+TEST_F(BatchRunTest, AbortInAnErrorReportEndsTheProgramWithTheHostsModePutBack)
+{
+    list({A101, A102});
+    operations([](OptionSet& o) {
+        o.DoInsertBlock = true;
+        o.UseModelSpace = true;
+        o.InsertPath = inProject(QStringLiteral("Missing.dwg"));
+    });
+    EXPECT_EQ(sdi(), 1);
+    t.ui().expectMsgBox(msgbox::Abort, QStringLiteral(" Location: InsertBlocks\r\n"));
+    run();
+    EXPECT_TRUE(t.dispatcher().ended());
+    EXPECT_EQ(sdi(), 0);
+    EXPECT_EQ(host->journal().matching(QStringLiteral("Document.SetVariable SDI")),
+              (QStringList{"Document.SetVariable SDI 1", "Document.SetVariable SDI 0"}));
+}
+
+TEST_F(BatchRunTest, ACancelDuringTheLastDrawingEndsTheRunAsAnyOtherCancel)
+{
+    list({A101, A102});
+    operations([](OptionSet& o) { o.DoAttributes = true; });
+    t.clock().setDoEventsHook([&] {
+        if (t.clock().doEventsCalls() == 2)
+            cancelButton().click();
+    });
+    run();  // no "View Pollent Log" question
+
+    EXPECT_EQ(saves(A102), 1);
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->frmCancel().isVisible());
+    EXPECT_EQ(sdi(), 1);
+    EXPECT_TRUE(menuItem(QStringLiteral("MnuRunProcessor")).isEnabled());
+}
+
+TEST_F(BatchRunTest, OneBadInsertPathIsAskedAboutOnceAndLoggedForEveryDrawing)
+{
+    const QString missing = QStringLiteral("C:\\Pollent\\Standard Blocks\\North Arrow And Stamp.dwg");
+    list({A101, A102, A103});
+    operations([&](OptionSet& o) {
+        o.DoInsertBlock = true;
+        o.DoAttributes = true;
+        o.UsePaperSpace = true;
+        o.InsertPath = missing;
+    });
+    t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: InsertBlocks\r\n"));
+    expectDone();
+    run();
+
+    // The host's reason keeps the path whole, on a line of its own.
+    const QStringList boxLines = t.ui().records().first().text.split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(boxLines.contains(missing)) << t.ui().records().first().text.toStdString();
+    const QStringList errors = log().filter(QStringLiteral("Error..."));
+    ASSERT_EQ(errors.size(), 3);
+    for (const QString& drawing : {A101, A102, A103}) {
+        EXPECT_EQ(errors.filter(QStringLiteral("Insert Block ") + missing + QStringLiteral(" Failed = ") + drawing + u' ')
+                      .size(),
+                  1)
+            << drawing.toStdString();
+    }
+    EXPECT_TRUE(errors.first().endsWith(missing));
+    EXPECT_TRUE(log().filter(QStringLiteral("Insert Block")).filter(QStringLiteral("Successful")).isEmpty());
+    // The rest of each drawing's work went on.
+    EXPECT_EQ(log().filter(QStringLiteral("Saved Drawing = ")).size(), 3);
+    EXPECT_TRUE(attributes(*onDisk(A103), QStringLiteral("TITLEBLK")).contains(QStringLiteral("REV=X")));
 }
 
 }  // namespace

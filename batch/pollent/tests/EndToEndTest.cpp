@@ -18,8 +18,8 @@ class EndToEndTest : public PollentTest {
 protected:
     void pick(const QStringList& names)
     {
-        form->MnuAddDrawing->trigger();
-        suite::PickFilesForm& picker = *form->BatchForm2;
+        menuItem(QStringLiteral("MnuAddDrawing")).trigger();
+        suite::PickFilesForm& picker = form->batchForm2();
         testing_env::control<QAction>(picker, "MnuProject").trigger();
         auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
         for (int i = 0; i < files.count(); ++i)
@@ -27,27 +27,26 @@ protected:
         testing_env::control<QPushButton>(picker, "Accept").click();
     }
 
-    void tick()
+    void tickOperations()
     {
-        form->MnuScriptSettings->trigger();
-        BatchForm3& f = *form->Options;
-        for (QCheckBox* box : {f.ChkArchive, f.chkBlockAttributes, f.ChkBindAll, f.chkPurge})
-            box->click();
-        f.Apply->click();
+        menuItem(QStringLiteral("MnuScriptSettings")).trigger();
+        BatchForm3& f = form->batchForm3();
+        tick(f, {"ChkArchive", "chkBlockAttributes", "ChkBindAll", "chkPurge"});
+        button(f, "Apply").click();
     }
 
     void enterAttributes()
     {
-        form->MnuProSettings->trigger();
-        FrmBatchSettings& f = *form->Settings;
-        f.TxtName->setText(QStringLiteral("TITLEBLK"));
-        f.TxtTag[0]->setText(QStringLiteral("REV"));
-        f.TxtString[0]->setText(QStringLiteral("B"));
-        f.TxtTag[1]->setText(QStringLiteral("DATE"));
-        f.TxtString[1]->setText(QStringLiteral("2024-04-15"));
-        f.CmdSaveTag->click();
-        f.SaveString->click();
-        f.CmdApply->click();
+        menuItem(QStringLiteral("MnuProSettings")).trigger();
+        FrmBatchSettings& f = form->frmBatchSettings();
+        edit(f, "TxtName").setText(QStringLiteral("TITLEBLK"));
+        edit(f, "TxtTag", 0).setText(QStringLiteral("REV"));
+        edit(f, "TxtString", 0).setText(QStringLiteral("B"));
+        edit(f, "TxtTag", 1).setText(QStringLiteral("DATE"));
+        edit(f, "TxtString", 1).setText(QStringLiteral("2024-04-15"));
+        button(f, "CmdSaveTag").click();
+        button(f, "SaveString").click();
+        button(f, "CmdApply").click();
     }
 };
 
@@ -59,7 +58,7 @@ TEST_F(EndToEndTest, AThreeDrawingBatchWithArchiveAttributesBindAndPurge)
 
     load();
     pick({QStringLiteral("A101.dwg"), QStringLiteral("A103.dwg"), QStringLiteral("A104.dwg")});
-    tick();
+    tickOperations();
     enterAttributes();
     expectDone(msgbox::Yes);
     run();
@@ -101,9 +100,9 @@ TEST_F(EndToEndTest, AThreeDrawingBatchWithArchiveAttributesBindAndPurge)
     // After the run the host is back in its own mode; the log's "Exit" leads
     // to the main window, and the program's Exit writes the mode as it was.
     EXPECT_EQ(sdi(), 0);
-    form->RunWindow->cmdCancel->click();
+    cancelButton().click();
     EXPECT_TRUE(form->isVisible());
-    form->MnuExit->trigger();
+    menuItem(QStringLiteral("MnuExit")).trigger();
     EXPECT_TRUE(t.dispatcher().ended());
     EXPECT_EQ(host->journal().matching(QStringLiteral("Document.SetVariable SDI")),
               (QStringList{"Document.SetVariable SDI 1", "Document.SetVariable SDI 0",

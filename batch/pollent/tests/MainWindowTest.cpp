@@ -21,7 +21,24 @@ namespace {
 
 class MainWindowTest : public PollentTest {
 protected:
-    QStringList listed() const { return form->drawingList(); }
+    QStringList listed() const { return form->drawings().paths(); }
+
+    QString heading(const QString& view) const
+    {
+        return listView(view).model()->headerData(0, Qt::Horizontal).toString();
+    }
+
+    QLabel& panel(const QString& name) const { return testing_env::control<QLabel>(*form, name); }
+
+    // Selects a row of the drawing list as a click would; -1 selects nothing.
+    void select(int row) const
+    {
+        QTreeView& view = listView(QStringLiteral("ListView1"));
+        if (row < 0)
+            view.clearSelection();
+        else
+            view.selectionModel()->select(view.model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+    }
 
     QStringList sdiWrites() const { return host->journal().matching(QStringLiteral("Document.SetVariable SDI")); }
 
@@ -40,13 +57,13 @@ TEST_F(MainWindowTest, LoadShowsTheListsAndProjectAndSwitchesToSingleDocumentMod
 {
     load();
     EXPECT_EQ(form->caption(), QStringLiteral("Pollent Processor\\Archive Drawings"));
-    EXPECT_EQ(form->ListView1->headerItem()->text(0),
+    EXPECT_EQ(heading(QStringLiteral("ListView1")),
               QStringLiteral("Drawing List                     Right click on listbox for menu"));
-    EXPECT_EQ(form->ListView2->headerItem()->text(0),
+    EXPECT_EQ(heading(QStringLiteral("ListView2")),
               QStringLiteral("Pollent  (What to with the drawings)  Right click on listbox for menu"));
-    EXPECT_EQ(form->ListView1->toolTip(), QStringLiteral("Right Click For Menu"));
-    EXPECT_EQ(form->Panel1->text(), QStringLiteral("AutoCad: Running...."));
-    EXPECT_EQ(form->Panel2->text(), QStringLiteral("ProjectPath:  C:\\Pollent"));
+    EXPECT_EQ(listView(QStringLiteral("ListView1")).toolTip(), QStringLiteral("Right Click For Menu"));
+    EXPECT_EQ(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+    EXPECT_EQ(panel(QStringLiteral("Panel2")).text(), QStringLiteral("ProjectPath:  C:\\Pollent"));
     EXPECT_EQ(sdi(), 1);
     const OptionSet& o = form->session().options;
     EXPECT_EQ(o.ArchiveLocation, QStringLiteral("C:\\Pollent\\"));
@@ -65,9 +82,9 @@ TEST_F(MainWindowTest, AHostAlreadyInSingleDocumentModeIsLeftAsItIsAndGetsItsVal
     setProjectFolder(QString());
     load();
     EXPECT_TRUE(sdiWrites().isEmpty());
-    EXPECT_EQ(form->Panel2->text(), QStringLiteral("ProjectPath:  C:\\"));
+    EXPECT_EQ(panel(QStringLiteral("Panel2")).text(), QStringLiteral("ProjectPath:  C:\\"));
     EXPECT_EQ(form->session().options.ArchiveLocation, QStringLiteral("C:\\"));
-    form->MnuExit->trigger();
+    menuItem(QStringLiteral("MnuExit")).trigger();
     EXPECT_EQ(sdiWrites(), QStringList{QStringLiteral("Document.SetVariable SDI 1")});
     EXPECT_TRUE(t.dispatcher().ended());
 }
@@ -79,7 +96,7 @@ TEST_F(MainWindowTest, WithSeveralDrawingsOpenTheUserIsAskedToCloseThemAndTheMod
     load();
     EXPECT_EQ(t.ui().last().style, msgbox::Information);
     EXPECT_EQ(sdi(), 0);
-    form->RunWindow->close();  // the run window's close box ends the program too
+    form->frmCancel().close();  // the run window's close box ends the program too
     EXPECT_EQ(sdiWrites(), QStringList{QStringLiteral("Document.SetVariable SDI 0")});
     EXPECT_TRUE(t.dispatcher().ended());
 }
@@ -89,7 +106,7 @@ TEST_F(MainWindowTest, AModeThatWasNeverReadIsNeverWrittenBack)
     host->failures().failNext(QStringLiteral("Document.GetVariable"), cad::err::ExceptionOccurred);
     t.ui().expectMsgBox(msgbox::Ignore, QStringLiteral(" Location: Form_Load\r\n"));
     load();
-    EXPECT_FALSE(form->session().SavedSdi.has_value());
+    EXPECT_FALSE(form->session().singleDocument.saved().has_value());
     EXPECT_EQ(form->session().options.ArchiveName, QStringLiteral("Issued"));
     closeMainWindow();
     EXPECT_TRUE(sdiWrites().isEmpty());
@@ -121,7 +138,7 @@ TEST_F(MainWindowTest, AnsweringYesToTheMissingHostStartsOneAndTheLoadGoesOnWith
     load();
     EXPECT_FALSE(t.dispatcher().ended());
     EXPECT_EQ(form->session().connection.application, started);
-    EXPECT_EQ(form->Panel2->text(), QStringLiteral("ProjectPath:  C:\\"));
+    EXPECT_EQ(panel(QStringLiteral("Panel2")).text(), QStringLiteral("ProjectPath:  C:\\"));
     EXPECT_EQ(started->context().appVariable(QStringLiteral("SDI")).toInt(), 1);
 }
 
@@ -131,26 +148,26 @@ TEST_F(MainWindowTest, DrawingListCommands)
     list({QStringLiteral("C:\\b.dwg"), QStringLiteral("C:\\A.dwg"), QStringLiteral("C:\\b.dwg"),
           QStringLiteral("C:\\c.dwg")});
     EXPECT_EQ(listed(), (QStringList{"C:\\b.dwg", "C:\\A.dwg", "C:\\b.dwg", "C:\\c.dwg"}));
-    EXPECT_FALSE(form->ListView1->topLevelItem(0)->icon(0).isNull());
+    EXPECT_FALSE(listView(QStringLiteral("ListView1")).model()->index(0, 0).data(Qt::DecorationRole).isNull());
 
-    form->MnuSortZA->trigger();
+    menuItem(QStringLiteral("MnuSortZA")).trigger();
     EXPECT_EQ(listed(), (QStringList{"C:\\c.dwg", "C:\\b.dwg", "C:\\b.dwg", "C:\\A.dwg"}));
-    form->MnuSortAZ->trigger();
+    menuItem(QStringLiteral("MnuSortAZ")).trigger();
     EXPECT_EQ(listed(), (QStringList{"C:\\A.dwg", "C:\\b.dwg", "C:\\b.dwg", "C:\\c.dwg"}));
 
     // Nothing selected: nothing removed, nothing said.
-    form->ListView1->clearSelection();
-    form->MnuRemoveDrawing->trigger();
+    select(-1);
+    menuItem(QStringLiteral("MnuRemoveDrawing")).trigger();
     EXPECT_EQ(listed().size(), 4);
-    form->ListView1->topLevelItem(1)->setSelected(true);
-    form->MnuRemoveDrawing->trigger();
+    select(1);
+    menuItem(QStringLiteral("MnuRemoveDrawing")).trigger();
     EXPECT_EQ(listed(), (QStringList{"C:\\A.dwg", "C:\\b.dwg", "C:\\c.dwg"}));
 
-    form->MnuRemoveallDrawing->trigger();
+    menuItem(QStringLiteral("MnuRemoveallDrawing")).trigger();
     EXPECT_TRUE(listed().isEmpty());
-    form->MnuRemoveallDrawing->trigger();
+    menuItem(QStringLiteral("MnuRemoveallDrawing")).trigger();
     t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("Warning!!! No Drawing In List"));
-    form->MnuRemoveDrawing->trigger();
+    menuItem(QStringLiteral("MnuRemoveDrawing")).trigger();
     EXPECT_EQ(t.ui().last().style, msgbox::Critical);
 }
 
@@ -159,17 +176,17 @@ TEST_F(MainWindowTest, RightButtonReleasesPopUpTheMenusAndOtherButtonsDoNothing)
     load();
     list({QStringLiteral("C:\\a.dwg")});
     t.ui().expectPopup(QStringLiteral("Remove (All)"));
-    rightClick(form->ListView1->viewport());
+    rightClick(listView(QStringLiteral("ListView1")).viewport());
     EXPECT_EQ(t.ui().last().items, (QStringList{"Add Drawing", "Remove Drawing", "Remove (All)", "Sort A-Z", "Sort Z-A"}));
     EXPECT_TRUE(listed().isEmpty());
-    rightClick(form->ListView1->viewport(), Qt::LeftButton);
+    rightClick(listView(QStringLiteral("ListView1")).viewport(), Qt::LeftButton);
 
     t.ui().expectPopup(QStringLiteral("Pollent Options"));
-    rightClick(form->ListView2->viewport());
-    EXPECT_TRUE(form->Options->isVisible());
+    rightClick(listView(QStringLiteral("ListView2")).viewport());
+    EXPECT_TRUE(form->batchForm3().isVisible());
 
     t.ui().expectPopup(QString());
-    rightClick(form->Panel2);
+    rightClick(&panel(QStringLiteral("Panel2")));
     EXPECT_EQ(t.ui().last().items, (QStringList{"Run Processor", "Exit"}));
     EXPECT_EQ(t.ui().records().size(), 3);
 }
@@ -181,8 +198,8 @@ TEST_F(MainWindowTest, ThePickerHandsOverFullPathsFromADriveRootAndFromAFolder)
     for (const char* file : {"a.dwg", "b.dwg", "Jobs/a.dwg", "Jobs/b.dwg"})
         t.files().writeText(QStringLiteral("P:\\") + QString::fromLatin1(file), QStringLiteral("x"));
     load();
-    form->MnuAddDrawing->trigger();
-    suite::PickFilesForm& picker = *form->BatchForm2;
+    menuItem(QStringLiteral("MnuAddDrawing")).trigger();
+    suite::PickFilesForm& picker = form->batchForm2();
     ASSERT_TRUE(picker.isVisible());
     auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
     EXPECT_EQ(files.path(), QStringLiteral("P:\\"));
@@ -200,14 +217,48 @@ TEST_F(MainWindowTest, ThePickerHandsOverFullPathsFromADriveRootAndFromAFolder)
 TEST_F(MainWindowTest, ThePickersDriveMenuFallsBackToCAndKnowsTheProject)
 {
     load();
-    form->MnuAddDrawing->trigger();
-    suite::PickFilesForm& picker = *form->BatchForm2;
+    menuItem(QStringLiteral("MnuAddDrawing")).trigger();
+    suite::PickFilesForm& picker = form->batchForm2();
     const auto& files = testing_env::control<forms::FileListBox>(picker, "File1");
     EXPECT_EQ(files.path(), QStringLiteral("C:\\"));
     testing_env::control<QAction>(picker, "MnuProject").trigger();
     EXPECT_EQ(files.path(), QStringLiteral("C:\\Pollent"));
     testing_env::control<QAction>(picker, "Mnup").trigger();  // no drive P: here
     EXPECT_EQ(files.path(), QStringLiteral("C:\\"));
+}
+
+TEST_F(MainWindowTest, YesWithNoHostToStartSaysSoAndLeavesTheStatusAlone)
+{
+    // No host running yet; the one the test holds starts later.
+    t.hosts().unregisterRunning(cad::HostClassName);
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("Autocad Not Running"));
+    t.ui().expectMsgBox(msgbox::Yes, QStringLiteral("Open AutoCAD To Continue"));
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("could not be started"));
+    load();
+    EXPECT_FALSE(t.dispatcher().ended());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+    EXPECT_EQ(form->session().connection.document, nullptr);
+    EXPECT_TRUE(boxes().filter(QStringLiteral(" Location: ")).isEmpty());
+    EXPECT_EQ(boxes().size(), 3);
+
+    // A run attaches again and stops as quietly when there is still none.
+    list({inProject(QStringLiteral("A101.dwg"))});
+    operations([](OptionSet& o) { o.DoPurge = true; });
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("Autocad Not Running"));
+    t.ui().expectMsgBox(msgbox::Yes, QStringLiteral("Open AutoCAD To Continue"));
+    t.ui().expectMsgBox(msgbox::Ok, QStringLiteral("could not be started"));
+    menuItem(QStringLiteral("MnuRunProcessor")).trigger();
+    EXPECT_TRUE(boxes().filter(QStringLiteral(" Location: ")).isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+
+    // Once a host runs, the next run attaches to it and the status says so.
+    t.hosts().registerRunning(cad::HostClassName, host);
+    expectDone();
+    menuItem(QStringLiteral("MnuRunProcessor")).trigger();
+    EXPECT_EQ(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
+    EXPECT_EQ(host->journal().matching(QStringLiteral("Document.Save ")).size(), 1);
 }
 
 }  // namespace

@@ -4,21 +4,26 @@
 // example project's drawings in C:\Pollent, and a second host of the test's
 // own that reads drawings back from disk.
 
+#include "batch/pollent/About.h"
 #include "batch/pollent/BatchForm1.h"
 #include "batch/pollent/BatchForm3.h"
 #include "batch/pollent/FrmBatchSettings.h"
-#include "batch/pollent/About.h"
 #include "batch/pollent/FrmCancel.h"
 #include "batch/pollent/OptionSet.h"
+#include "batch/pollent/Session.h"
 #include "examples/ExampleProject.h"
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Host.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/testing/Controls.h"
 #include "platform/testing/TestEnvironment.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QPushButton>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -58,7 +63,7 @@ protected:
     // The main window, loaded as the program loads it.
     BatchForm1& load()
     {
-        form = std::make_unique<BatchForm1>(t.env());
+        form = std::make_unique<BatchForm1>(session);
         t.dispatcher().run([this] {
             form->show();
         });
@@ -80,12 +85,40 @@ protected:
         form->batchlist();
     }
 
-    void run() { form->MnuRunProcessor->trigger(); }
+    void run() { menuItem(QStringLiteral("MnuRunProcessor")).trigger(); }
+
+    // Controls by their given names.
+    QAction& menuItem(const QString& name) const { return testing_env::control<QAction>(*form, name); }
+    static QPushButton& button(const QWidget& window, const QString& name)
+    {
+        return testing_env::control<QPushButton>(window, name);
+    }
+    static QCheckBox& check(const QWidget& window, const QString& name)
+    {
+        return testing_env::control<QCheckBox>(window, name);
+    }
+    static QLineEdit& edit(const QWidget& window, const QString& name)
+    {
+        return testing_env::control<QLineEdit>(window, name);
+    }
+    static QLineEdit& edit(const QWidget& window, const QString& name, int index)
+    {
+        return testing_env::control<QLineEdit>(window, name, index);
+    }
+    // Clicks the boxes of the window in turn.
+    static void tick(const QWidget& window, const QStringList& boxes)
+    {
+        for (const QString& name : boxes)
+            check(window, name).click();
+    }
+    QPushButton& cancelButton() const { return button(form->frmCancel(), QStringLiteral("cmdCancel")); }
+    QListWidget& logList() const { return testing_env::control<QListWidget>(form->frmCancel(), QStringLiteral("LstLog")); }
+    QTreeView& listView(const QString& name) const { return testing_env::control<QTreeView>(*form, name); }
 
     // The answer to the closing question, queued before a run that finishes.
     void expectDone(int answer = msgbox::No) { t.ui().expectMsgBox(answer, QStringLiteral("View Pollent Log")); }
 
-    QStringList log() const { return form->RunWindow->lines(); }
+    QStringList log() const { return form->frmCancel().lines(); }
 
     int sdi() const { return host->context().appVariable(QStringLiteral("SDI")).toInt(); }
     void setSdi(int value) { host->context().setAppVariable(QStringLiteral("SDI"), value); }
@@ -129,6 +162,7 @@ protected:
 
     std::shared_ptr<standin::Host> host;
     std::shared_ptr<standin::Host> probe;
+    Session session{t.env()};
     std::unique_ptr<BatchForm1> form;
 };
 

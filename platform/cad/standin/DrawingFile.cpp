@@ -31,7 +31,9 @@ std::shared_ptr<Drawing> DrawingFile::load(const std::shared_ptr<HostContext>& c
 {
     const QString found = locate(context->files(), path);
     if (found.isEmpty())
-        cad::raise(cad::err::ExceptionOccurred, QStringLiteral("cannot find the drawing %1").arg(path));
+        // The path on a line of its own: a box wraps long lines, and a path
+        // broken after its drive letter is hard to read.
+        cad::raise(cad::err::ExceptionOccurred, QStringLiteral("cannot find the drawing:\r\n%1").arg(path));
     QByteArray bytes;
     try {
         bytes = context->files().readAll(found);
