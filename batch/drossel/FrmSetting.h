@@ -51,30 +51,9 @@ public:
     void CmdWindow_Click();
     void CmdSaveSettings_Click();
 
-    // Controls.
-    QGroupBox* FrPrinter;
-    QLabel* LblName;
-    QLineEdit* TxtName;
-    QComboBox* PloterName;
-    QComboBox* PaperSize1;
-    QComboBox* PaperSize2;
-    QGroupBox* FrRotations;
-    QComboBox* CmbRotation;
-    QGroupBox* FrPlotArea;
-    QRadioButton* OptWindow;
-    QRadioButton* OptExtents;
-    QPushButton* CmdWindow;
-    QGroupBox* FrCopy;
-    QLineEdit* TxtCopy;
-    QGroupBox* FrBrowse;
-    QLineEdit* TxtStartup;
-    QGroupBox* FrOther;
-    QCheckBox* ChkTop;
-    QCheckBox* ChkClose;
-    QPushButton* CmdSaveSettings;
-
 private:
     void createControls();
+    void layOut();
     void bindEvents();
     // The controls as a new window has them, before the load fills them.
     void resetControls();
@@ -90,6 +69,27 @@ private:
     void saveSettings();
     void selectPlotArea();
     DrosselSettings& settings() const;
+
+    QGroupBox* FrPrinter = nullptr;
+    QLabel* LblName = nullptr;
+    QLineEdit* TxtName = nullptr;
+    QComboBox* PloterName = nullptr;
+    QComboBox* PaperSize1 = nullptr;
+    QComboBox* PaperSize2 = nullptr;
+    QGroupBox* FrRotations = nullptr;
+    QComboBox* CmbRotation = nullptr;
+    QGroupBox* FrPlotArea = nullptr;
+    QRadioButton* OptWindow = nullptr;
+    QRadioButton* OptExtents = nullptr;
+    QPushButton* CmdWindow = nullptr;
+    QGroupBox* FrCopy = nullptr;
+    QLineEdit* TxtCopy = nullptr;
+    QGroupBox* FrBrowse = nullptr;
+    QLineEdit* TxtStartup = nullptr;
+    QGroupBox* FrOther = nullptr;
+    QCheckBox* ChkTop = nullptr;
+    QCheckBox* ChkClose = nullptr;
+    QPushButton* CmdSaveSettings = nullptr;
 
     MuduleAplot& module_;
     FrmAplot& main_;

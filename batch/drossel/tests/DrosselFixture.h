@@ -11,12 +11,15 @@
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Layout.h"
 #include "platform/forms/Timer.h"
+#include "platform/testing/Controls.h"
 #include "platform/testing/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace drossel::test {
+
+using testing_env::control;
 
 inline const QString Laser = QStringLiteral("Office Laser.pc3");
 inline const QString Letter = QStringLiteral("Letter_(8.50_x_11.00_Inches)");
@@ -75,10 +78,13 @@ protected:
         module = std::make_unique<MuduleAplot>(env);
         form = std::make_unique<FrmAplot>(*module);
         dispatcher.run([&] { form->load(); });
-        form->Timer1->setEnabled(false);
+        timer1().setEnabled(false);
         form->show();
         return *form;
     }
+
+    // The main window's re-attach timer.
+    forms::Timer& timer1() const { return dynamic_cast<forms::Timer&>(control<QObject>(*form, "Timer1")); }
 
     void press(int index, Qt::MouseButton button = Qt::LeftButton)
     {
