@@ -17,6 +17,7 @@
 #include "platform/runtime/Convert.h"
 #include "platform/runtime/Format.h"
 #include "platform/runtime/PassOver.h"
+#include "shared/LastPrompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,6 +202,8 @@ void FrmSetting::Form_Load()
 {
     resetControls();
     loadSucceeded_ = false;
+    storedMedia_.clear();
+    loadedPaper_.reset();
     try {
         const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
         const QString name = settings().get(DrosselSettings::captionKey(paperKey_));
@@ -215,6 +218,7 @@ void FrmSetting::Form_Load()
         for (const QString& device : layout->getPlotDeviceNames())
             ComboText::add(PloterName, device);
         fillPaperLists();
+        showStoredPaper(media);
         const QString rotation = settings().get(DrosselSettings::Rotation, DrosselSettings::DefaultRotation);
         TxtStartup->setText(settings().get(DrosselSettings::PickFiles));
         TxtCopy->setText(settings().get(DrosselSettings::NumberCopy, DrosselSettings::DefaultNumberCopy));
@@ -246,6 +250,19 @@ void FrmSetting::fillPaperLists()
     }
 }
 
+void FrmSetting::showStoredPaper(const QString& media)
+{
+    storedMedia_ = media;
+    // The stored paper by the name the list shows for it; a paper the
+    // layout's device does not have is shown as it is stored.
+    const int k = PaperSize2->findText(media, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!media.isEmpty() && k >= 0 && k < PaperSize1->count()) {
+        ComboText::select(PaperSize1, k);
+        ComboText::select(PaperSize2, k);
+    }
+    loadedPaper_ = PaperSize1->currentText();
+}
+
 void FrmSetting::selectPlotArea()
 {
     if (settings().get(DrosselSettings::PlotType, DrosselSettings::Extents) == DrosselSettings::Extents) {
@@ -264,6 +281,8 @@ void FrmSetting::PloterName_Click()
         const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
         ComboText::clear(PaperSize1);
         ComboText::clear(PaperSize2);
+        // The stored paper belonged to the device shown before.
+        loadedPaper_.reset();
         // The active drawing takes the device at once, so that the host
         // lists that device's papers.
         layout->setConfigName(PloterName->currentText());
@@ -341,8 +360,11 @@ std::optional<cad::Point> FrmSetting::pickPoint(const std::optional<cad::Point>&
                 return std::nullopt;
             if (error.number() != cad::err::ExceptionOccurred)
                 throw;
-            // The host failed the prompt: ask again, but not for ever (Esc
-            // fails it the same way).
+            // Esc fails the prompt the way other failures do; the host's
+            // command line then reads a cancel, and the pick ends at once.
+            if (suite::promptCancelled(module_.conn.doc()))
+                return std::nullopt;
+            // Any other failure is asked again, but not for ever.
             if (retry >= PickRetries)
                 return std::nullopt;
         }
@@ -353,8 +375,11 @@ void FrmSetting::CmdSaveSettings_Click()
 {
     if (!loadSucceeded_ || !copiesValid())
         return;
+    const std::optional<QString> media = chosenMedia();
+    if (!media)
+        return;
     try {
-        saveSettings();
+        saveSettings(*media);
     } catch (const runtime::Error& error) {
         module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: SaveSetting")), forms::msgbox::Critical);
         return;
@@ -375,15 +400,29 @@ bool FrmSetting::copiesValid()
     return false;
 }
 
-void FrmSetting::saveSettings()
+std::optional<QString> FrmSetting::chosenMedia()
 {
-    // The canonical name at the place of the paper picked from the shown
-    // names; with none picked, the text shown, which is the stored name
-    // unless the user typed another.
-    const int k = PaperSize1->currentIndex();
-    QString media = k >= 0 && k < PaperSize2->count() ? PaperSize2->itemText(k) : QString();
-    if (media.isEmpty())
-        media = PaperSize1->currentText();
+    const QString text = PaperSize1->currentText();
+    const QString typed = text.trimmed();
+    // A paper of the list, by the name shown or by its canonical name; the
+    // exact spelling first, then in any case.
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int k = 0; k < PaperSize1->count() && k < PaperSize2->count(); ++k) {
+            if (PaperSize1->itemText(k).compare(typed, cs) == 0 || PaperSize2->itemText(k).compare(typed, cs) == 0)
+                return PaperSize2->itemText(k);
+        }
+    }
+    // The stored paper, shown as it was loaded: a save without changes keeps
+    // it, also when the layout's device lacks it.
+    if (loadedPaper_ && text == *loadedPaper_)
+        return storedMedia_;
+    module_.env().ui->msgBox(QStringLiteral("The Plotter Has No Paper \"%1\": Pick One From The List").arg(text),
+                             forms::msgbox::Exclamation);
+    return std::nullopt;
+}
+
+void FrmSetting::saveSettings(const QString& media)
+{
     settings().save(DrosselSettings::captionKey(paperKey_), TxtName->text());
     settings().save(DrosselSettings::mediaKey(paperKey_), media);
     settings().save(DrosselSettings::plotterKey(paperKey_), PloterName->currentText());

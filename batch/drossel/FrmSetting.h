@@ -28,8 +28,8 @@ class MuduleAplot;
 
 class FrmSetting : public forms::Form {
 public:
-    // How often a point prompt the host fails is asked again before the pick
-    // counts as cancelled.
+    // How often a point prompt the host fails, other than by the user's Esc,
+    // is asked again before the pick gives up.
     static constexpr int PickRetries = 3;
 
     FrmSetting(MuduleAplot& module, FrmAplot& main, QWidget* parent = nullptr);
@@ -59,14 +59,20 @@ private:
     void resetControls();
     void fillPaperLists();
     // Asks the host's user for a point, asking again when the host fails
-    // the prompt, at most PickRetries times. Empty when the user gave up.
+    // the prompt, at most PickRetries times. Empty when the user gave up:
+    // Enter, a keyword, or Esc.
     std::optional<cad::Point> pickPoint(const std::optional<cad::Point>& base, const QString& prompt);
     // Hides both windows, asks for the two corners and has the host store
     // them. False when the user gave up.
     bool pickWindow();
     // Copies as a whole number of at least 1; a bad text is named in a box.
     bool copiesValid();
-    void saveSettings();
+    // The canonical name of the paper the paper box shows. Empty, after a box
+    // naming the text, when the plotter has no such paper.
+    std::optional<QString> chosenMedia();
+    void saveSettings(const QString& media);
+    // Shows the stored paper after the lists are filled.
+    void showStoredPaper(const QString& media);
     void selectPlotArea();
     DrosselSettings& settings() const;
 
@@ -95,6 +101,10 @@ private:
     FrmAplot& main_;
     QString paperKey_;
     bool loadSucceeded_ = false;
+    // The stored paper, and the text the paper box showed for it at the load
+    // (none once another device is picked).
+    QString storedMedia_;
+    std::optional<QString> loadedPaper_;
 };
 
 }  // namespace drossel

@@ -80,7 +80,8 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
     press(index, Qt::RightButton);
     EXPECT_EQ(control<QGroupBox>(window, "FrPrinter").title(), QStringLiteral("Printer Settings For: Big %1").arg(index));
     EXPECT_EQ(control<QComboBox>(window, "PloterName").currentText(), Wide);
-    EXPECT_EQ(control<QComboBox>(window, "PaperSize1").currentText(), ArchD);
+    // The paper as the list shows it, not its canonical name.
+    EXPECT_EQ(control<QComboBox>(window, "PaperSize1").currentText(), QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
     EXPECT_EQ(control<QComboBox>(window, "CmbRotation").currentText(), QStringLiteral("180"));
     EXPECT_EQ(control<QComboBox>(window, "CmbRotation").count(), 4);
     EXPECT_FALSE(control<QCheckBox>(window, "ChkClose").isChecked());
@@ -96,6 +97,62 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPaperButton, SettingsRoundTrip, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(FrmSettingTest, ATypedPaperIsThePaperSavedAndOneNotListedIsRefused)
+{
+    press(0, Qt::RightButton);
+    FrmSetting& window = settingsWindow();
+    QComboBox& papers = control<QComboBox>(window, "PaperSize1");
+    pick(&control<QComboBox>(window, "PloterName"), Laser);
+    pick(&papers, QStringLiteral("Letter (8.50 x 11.00 Inches)"));
+    // Typed over the pick, in another case: the paper typed is the one saved.
+    papers.setEditText(QStringLiteral("tabloid (11.00 x 17.00 inches)"));
+    save();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Tabloid);
+
+    // A canonical name typed is that paper too.
+    press(0, Qt::RightButton);
+    EXPECT_EQ(papers.currentText(), QStringLiteral("Tabloid (11.00 x 17.00 Inches)"));
+    papers.setEditText(Letter);
+    save();
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+
+    // A name the plotter does not have is refused by name, and nothing of the
+    // window is saved.
+    press(0, Qt::RightButton);
+    control<QLineEdit>(window, "TxtName").setText(QStringLiteral("Renamed"));
+    pick(&papers, QStringLiteral("Legal (8.50 x 14.00 Inches)"));
+    papers.setEditText(QStringLiteral("Legal Long"));
+    ui.expectMsgBox(forms::msgbox::Ok);
+    save();
+    EXPECT_EQ(ui.last().text, QStringLiteral("The Plotter Has No Paper \"Legal Long\": Pick One From The List"));
+    EXPECT_EQ(ui.last().style, forms::msgbox::Exclamation);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+    EXPECT_EQ(setting(QStringLiteral("Img85x11PrinterName")), QString());
+
+    // An emptied paper box names nothing and is refused too.
+    papers.setEditText(QString());
+    ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("\"\""));
+    save();
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+}
+
+TEST_F(FrmSettingTest, AStoredPaperTheLayoutsDeviceLacksIsShownAsStoredAndKeptByASaveWithoutChanges)
+{
+    // The active drawing's device has no such paper, so the host cannot name
+    // it: the window shows and keeps the stored name.
+    setUpButton(2, Wide, ArchD, QStringLiteral("Plans"));
+    document->activeLayout()->setConfigName(Laser);
+    press(2, Qt::RightButton);
+    QComboBox& papers = control<QComboBox>(settingsWindow(), "PaperSize1");
+    EXPECT_EQ(papers.currentText(), ArchD);
+    EXPECT_EQ(papers.currentIndex(), -1);
+    save();
+    EXPECT_FALSE(settingsWindow().isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img17x22MediaName")), ArchD);
+}
 
 TEST_F(FrmSettingTest, ALeftClickOnAButtonNotSetUpOpensTheSettingsAndPlotsNothing)
 {

@@ -113,6 +113,34 @@ TEST_F(WindowPick, APromptTheHostKeepsFailingIsAskedAFewTimesThenTakenAsCancelle
     expectBothShown();
 }
 
+TEST_F(WindowPick, EscAtEitherCornerEndsThePickAtOnce)
+{
+    module->WindowLowerLeft = cad::Point2{1, 1};
+    user.esc();
+    pickWindow();
+    EXPECT_EQ(user.prompts(), (QStringList{QStringLiteral("Click the lower-left of the window.")}));
+    expectBothShown();
+
+    user.point(10, 20).esc();
+    pickWindow();
+    EXPECT_EQ(journal({QStringLiteral("Utility.GetPoint")}).size(), 3);
+    EXPECT_TRUE(journal({QStringLiteral("Layout.SetWindowToPlot")}).isEmpty());
+    EXPECT_EQ(module->WindowLowerLeft, (cad::Point2{1, 1}));
+    EXPECT_FALSE(module->WindowPlot);
+    expectBothShown();
+}
+
+TEST_F(WindowPick, ACancelInTheLastPromptCountsInAnyCase)
+{
+    // The prompt fails before the host shows it, with its command line
+    // still reading a cancel.
+    host->context().setAppVariable(QStringLiteral("LASTPROMPT"), QStringLiteral("Command: *CANCEL*"));
+    host->failures().failNext(QStringLiteral("Utility.GetPoint"), cad::err::ExceptionOccurred);
+    pickWindow();
+    EXPECT_EQ(journal({QStringLiteral("Utility.GetPoint")}).size(), 1);
+    expectBothShown();
+}
+
 TEST_F(WindowPick, APromptThatFailsOnceIsAskedAgain)
 {
     host->failures().failNext(QStringLiteral("Utility.GetPoint"), cad::err::ExceptionOccurred);
