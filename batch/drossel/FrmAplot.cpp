@@ -237,8 +237,11 @@ void FrmAplot::loadFromHost()
         ComboText::set(Scaleit, scale);
     for (const QString& item : PlotTables::scaleItems())
         ComboText::add(Scaleit, item);
-    plot_.Scales(Scaleit->currentText());
-    showOffset(plot_.Centers(ChkCenter->isChecked()));
+    // The stored choices go into the drawing at once, but a drawing that has
+    // them already is left unchanged, and the settings they came from are
+    // not written back.
+    plot_.Scales(Scaleit->currentText(), PlotRoutine::Write::OnlyChanges);
+    showOffset(plot_.Centers(ChkCenter->isChecked(), PlotRoutine::Write::OnlyChanges));
 }
 
 void FrmAplot::Form_Unload(bool&)

@@ -82,33 +82,37 @@ void PlotRoutine::writePlotArea(cad::Document& document)
     module_.WindowUpperRight = upperRight;
 }
 
-void PlotRoutine::Scales(const QString& scale)
+void PlotRoutine::Scales(const QString& scale, Write write)
 {
     runtime::passOver([&] {
         const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
-        if (const std::optional<int> value = PlotTables::standardScale(scale))
+        const std::optional<int> value = PlotTables::standardScale(scale);
+        if (value && (write == Write::Always || layout->standardScale() != *value))
             layout->setStandardScale(*value);
     });
 }
 
-std::optional<PlotOffset> PlotRoutine::Centers(bool center)
+std::optional<PlotOffset> PlotRoutine::Centers(bool center, Write write)
 {
     std::optional<PlotOffset> offset;
     runtime::passOver([&] {
         cad::Document& document = module_.conn.doc();
         DrosselSettings& settings = module_.settings();
+        if (write == Write::Always)
+            settings.save(DrosselSettings::Center, center ? DrosselSettings::True : DrosselSettings::False);
         if (center) {
-            settings.save(DrosselSettings::Center, DrosselSettings::True);
             const std::shared_ptr<cad::Layout> layout = document.activeLayout();
-            layout->setCenterPlot(true);
+            if (write == Write::Always || !layout->centerPlot())
+                layout->setCenterPlot(true);
             const cad::Point2 origin = layout->plotOrigin();
             offset = PlotOffset{runtime::formatGeneral(origin.x), runtime::formatGeneral(origin.y)};
         } else {
-            settings.save(DrosselSettings::Center, DrosselSettings::False);
             offset = PlotOffset{QStringLiteral("0"), QStringLiteral("0")};
             // Unticked means not centred: without this a drawing saved after a
             // centred plot would stay centred.
-            document.activeLayout()->setCenterPlot(false);
+            const std::shared_ptr<cad::Layout> layout = document.activeLayout();
+            if (write == Write::Always || layout->centerPlot())
+                layout->setCenterPlot(false);
         }
         document.regen(cad::regen::ActiveViewport);
     });

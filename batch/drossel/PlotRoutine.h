@@ -34,6 +34,11 @@ struct PlotOffset {
 
 class PlotRoutine {
 public:
+    // Whether a write of the scale or the centring writes whatever is there,
+    // as a plot and the user's choice do, or leaves alone what the layout and
+    // the settings hold already, as the program's start does.
+    enum class Write { Always, OnlyChanges };
+
     explicit PlotRoutine(MuduleAplot& module) : module_(module) {}
 
     struct Outcome {
@@ -49,11 +54,12 @@ public:
 
     // The scale text into the active layout; a text that is none of the
     // scale items writes nothing. Any failure passes silently.
-    void Scales(const QString& scale);
-    // The centring choice into the setting "Center" and the active layout,
-    // then a regeneration. Any failure passes silently; the offset comes back
-    // when it got as far as the offset.
-    std::optional<PlotOffset> Centers(bool center);
+    void Scales(const QString& scale, Write write = Write::Always);
+    // The centring choice into the setting "Center" (not with OnlyChanges:
+    // the choice was read from it) and the active layout, then a
+    // regeneration. Any failure passes silently; the offset comes back when
+    // it got as far as the offset.
+    std::optional<PlotOffset> Centers(bool center, Write write = Write::Always);
 
 private:
     // The plot area: the drawing's extents, or the picked window as the

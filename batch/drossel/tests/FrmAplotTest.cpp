@@ -6,15 +6,19 @@
 #include "platform/forms/Caption.h"
 #include "platform/forms/TopMost.h"
 #include "platform/forms/Twips.h"
+#include "platform/cad/standin/Drawing.h"
 #include "shared/EditableFileList.h"
 #include "shared/PickFilesForm.h"
 #include "shared/SingleDocumentMode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 using namespace drossel;
 using namespace drossel::test;
@@ -162,4 +166,53 @@ TEST_F(FrmAplotTest, CurrentProjectInThePickerGoesToTheActiveDrawingsFolder)
     form->pickFilesWindow().Dir1->setPath(QStringLiteral("C:\\Other"));
     form->pickFilesWindow().MnuProject->trigger();
     EXPECT_EQ(form->pickFilesWindow().Dir1->path(), QStringLiteral("C:\\Jobs"));
+}
+
+namespace {
+
+// Which file the path names and when it was written: every write of the
+// settings replaces the file.
+QString identityOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("none");
+    return QStringLiteral("%1 %2.%3").arg(status.st_ino).arg(status.st_mtim.tv_sec).arg(status.st_mtim.tv_nsec);
+}
+
+}  // namespace
+
+TEST_F(FrmAplotTest, StartingAndClosingChangeNeitherTheSettingsNorADrawingThatHasTheChoices)
+{
+    // Nothing stored yet, and the drawing as it comes.
+    start();
+    form->close();
+    EXPECT_EQ(identityOf(store.path()), QStringLiteral("none"));
+    EXPECT_FALSE(document->drawing()->isModified());
+
+    // Choices stored and already in the drawing.
+    saveSetting(DrosselSettings::Scaleit2, QStringLiteral("1:2"));
+    saveSetting(DrosselSettings::Center, DrosselSettings::True);
+    document->activeLayout()->setStandardScale(cad::standardScale::OneToTwo);
+    document->activeLayout()->setCenterPlot(true);
+    document->save();
+    const QString settingsBefore = identityOf(store.path());
+    start();
+    EXPECT_TRUE(control<QCheckBox>(*form, "ChkCenter").isChecked());
+    EXPECT_FALSE(document->drawing()->isModified());
+    form->close();
+    EXPECT_EQ(identityOf(store.path()), settingsBefore);
+    EXPECT_FALSE(document->drawing()->isModified());
+}
+
+TEST_F(FrmAplotTest, StartingWritesTheStoredChoicesIntoADrawingThatLacksThem)
+{
+    saveSetting(DrosselSettings::Scaleit2, QStringLiteral("1:1"));
+    saveSetting(DrosselSettings::Center, DrosselSettings::True);
+    const QString settingsBefore = identityOf(store.path());
+    start();
+    EXPECT_EQ(activeLayout().standardScale, cad::standardScale::OneToOne);
+    EXPECT_TRUE(activeLayout().center);
+    EXPECT_TRUE(document->drawing()->isModified());
+    EXPECT_EQ(identityOf(store.path()), settingsBefore);
 }
