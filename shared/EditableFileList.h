@@ -6,9 +6,10 @@
 // owner keeps and its run reads; this widget shows and edits them.
 //
 // The widget is the list with its picture buttons beside it, laid out by
-// itself; the owner puts it in its own layout. Its controls carry their given
-// names ("lstItems" or "LstDwg", "cmdUp", "cmdDown", "cmdDelete", "cmdAdd",
-// "MnuPlotting", "MnuClear").
+// itself; the owner puts it in its own layout. It is named after its list
+// with "Box" ("LstDwgBox"); its controls carry their given names ("lstItems"
+// or "LstDwg", "cmdUp", "cmdDown", "cmdDelete", "cmdAdd", "MnuPlotting",
+// "MnuClear").
 
 #include "shared/EditableFileListVariant.h"
 

@@ -72,7 +72,6 @@ public:
     FrmCancel& cancelWindow() const { return *frmCancel_; }
     FrmSetting& settingsWindow() const { return *frmSetting_; }
     suite::PickFilesForm& pickFilesWindow() const { return *frmBatch_; }
-    suite::EditableFileList& fileList() const { return *fileList_; }
 
 private:
     void createControls();

@@ -13,6 +13,7 @@
 #include "platform/forms/Timer.h"
 #include "platform/testing/Controls.h"
 #include "platform/testing/TestEnvironment.h"
+#include "shared/EditableFileList.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -81,6 +82,12 @@ protected:
         timer1().setEnabled(false);
         form->show();
         return *form;
+    }
+
+    // The main window's list of drawings with its buttons.
+    suite::EditableFileList& fileList() const
+    {
+        return dynamic_cast<suite::EditableFileList&>(control<QWidget>(*form, "LstDwgBox"));
     }
 
     // The main window's re-attach timer.

@@ -134,14 +134,14 @@ TEST_F(FrmAplotTest, TheDrawingListSortsPickedFilesAndDeleteAnsweredNoKeepsTheRo
     EXPECT_EQ(ui.last().text, QStringLiteral("Delete 'C:\\Jobs\\Mid.dwg'?"));
     EXPECT_EQ(ui.last().style, forms::msgbox::YesNo + forms::msgbox::Question);
     EXPECT_EQ(module->drawings.paths().size(), 4);
-    EXPECT_EQ(form->fileList().listIndex(), 2);
+    EXPECT_EQ(fileList().listIndex(), 2);
 
     ui.expectMsgBox(forms::msgbox::Yes);
     control<QToolButton>(*form, "cmdDelete").click();
     EXPECT_EQ(module->drawings.paths().size(), 3);
 
     ui.expectPopup(QStringLiteral("Clear All Drawings"));
-    form->fileList().List_MouseDown(QPoint());
+    fileList().List_MouseDown(QPoint());
     EXPECT_TRUE(module->drawings.paths().isEmpty());
 }
 
