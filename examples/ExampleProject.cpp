@@ -146,9 +146,13 @@ void ExampleProject::writeSheet(standin::Document& document, const Sheet& sheet)
                                                        1.0, 1.0, 0.0, false);
     }
     insertTitleBlock(document, sheet);
-    // Sheets come with a pen table, as a practice's sheets would, so the
-    // plotter can plot them straight away.
-    document.activeLayout()->setStyleSheet(QStringLiteral("monochrome.ctb"));
+    // Sheets come with a pen table on every layout, as a practice's sheets
+    // would, so the plotter can plot them straight away in either space. The
+    // sheet is left in model space, as it was drawn.
+    for (const int space : {cad::space::Paper, cad::space::Model}) {
+        document.setActiveSpace(space);
+        document.activeLayout()->setStyleSheet(QStringLiteral("monochrome.ctb"));
+    }
     if (sheet.file == QLatin1String("A102.dwg") || sheet.file == QLatin1String("A103.dwg")) {
         // A "DRAFT" stamp on the sheet, for trying "Delete Block".
         auto stamp = document.blocks()->add(pt(0, 0), DraftStampName);

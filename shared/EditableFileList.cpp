@@ -5,17 +5,20 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "shared/EditableFileListIcons.h"
+#include "shared/FileListModel.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDrag>
 #include <QDropEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QToolButton>
+#include <utility>
 
 namespace suite {
 
@@ -36,39 +39,42 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const QIcon& ic
 
 }  // namespace
 
-EditableFileList::EditableFileList(env::Environment& env, EditableFileListVariant variant, QWidget* parent)
-    : QObject(parent),
-      List(new QListWidget(parent)),
-      cmdDelete(pictureButton(parent, QStringLiteral("cmdDelete"), EditableFileListIcons::remove(),
-                              variant.deleteToolTip)),
-      cmdUp(pictureButton(parent, QStringLiteral("cmdUp"), EditableFileListIcons::up(), variant.upToolTip)),
-      cmdDown(pictureButton(parent, QStringLiteral("cmdDown"), EditableFileListIcons::down(),
-                            variant.downToolTip)),
-      env_(env),
-      variant_(std::move(variant))
+EditableFileList::EditableFileList(env::Environment& env, EditableFileListVariant variant, FileListModel& model,
+                                   QWidget* parent)
+    : QWidget(parent), env_(env), variant_(std::move(variant)), model_(model)
 {
+    setObjectName(variant_.listName + QStringLiteral("Box"));
+    List = new QListView(this);
     List->setObjectName(variant_.listName);
+    List->setModel(&model_);
     List->setToolTip(variant_.listToolTip);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The first visible row is then the scroll bar's value.
+    List->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows of one height: a long list costs no more to lay out than a short
+    // one. The first visible row is then the scroll bar's value.
+    List->setUniformItemSizes(true);
     List->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    cmdDelete = pictureButton(this, QStringLiteral("cmdDelete"), EditableFileListIcons::remove(),
+                              variant_.deleteToolTip);
+    cmdUp = pictureButton(this, QStringLiteral("cmdUp"), EditableFileListIcons::up(), variant_.upToolTip);
+    cmdDown = pictureButton(this, QStringLiteral("cmdDown"), EditableFileListIcons::down(), variant_.downToolTip);
     cmdDelete->setEnabled(false);
     cmdUp->setEnabled(false);
     cmdDown->setEnabled(false);
 
     forms::Dispatcher& d = *env_.dispatcher;
     if (variant_.hasClearButton()) {
-        cmdAdd = pictureButton(parent, QStringLiteral("cmdAdd"), EditableFileListIcons::clearAll(),
+        cmdAdd = pictureButton(this, QStringLiteral("cmdAdd"), EditableFileListIcons::clearAll(),
                                variant_.clearToolTip);
         connect(cmdAdd, &QToolButton::clicked, this, d.wrap(this, &EditableFileList::cmdAdd_Click));
     } else {
-        MnuPlotting = new QMenu(variant_.clearMenuTitle, parent);
+        MnuPlotting = new QMenu(variant_.clearMenuTitle, this);
         MnuPlotting->setObjectName(QStringLiteral("MnuPlotting"));
         MnuClear = MnuPlotting->addAction(variant_.clearMenuItem);
         MnuClear->setObjectName(QStringLiteral("MnuClear"));
         connect(MnuClear, &QAction::triggered, this, d.wrap(this, &EditableFileList::MnuClear_Click));
         List->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(List, &QListWidget::customContextMenuRequested, this,
+        connect(List, &QListView::customContextMenuRequested, this,
                 d.wrap([this](const QPoint& pos) { List_MouseDown(List->viewport()->mapToGlobal(pos)); }));
     }
     connect(cmdDelete, &QToolButton::clicked, this, d.wrap(this, &EditableFileList::cmdDelete_Click));
@@ -76,33 +82,38 @@ EditableFileList::EditableFileList(env::Environment& env, EditableFileListVarian
     connect(cmdDown, &QToolButton::clicked, this, d.wrap(this, &EditableFileList::cmdDown_Click));
     // A click in the list: a new selection by mouse or keys, or a click on
     // the row that is already selected.
-    connect(List, &QListWidget::itemSelectionChanged, this, d.wrap(this, &EditableFileList::List_Click));
-    connect(List, &QListWidget::itemClicked, this, d.wrap(this, &EditableFileList::List_Click));
+    const auto click = d.wrap([this] {
+        if (!moving_)
+            List_Click();
+    });
+    connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, click);
+    connect(List, &QListView::clicked, this, click);
 
     if (variant_.dragReorder) {
         List->viewport()->setAcceptDrops(true);
         List->viewport()->installEventFilter(this);
     }
+    layOut();
+}
+
+void EditableFileList::layOut()
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(List, 1);
+    auto* column = new QVBoxLayout;
+    for (const QString& name : variant_.buttonColumn) {
+        if (auto* button = findChild<QToolButton*>(name, Qt::FindDirectChildrenOnly))
+            column->addWidget(button);
+    }
+    column->addStretch(1);
+    row->addLayout(column);
 }
 
 void EditableFileList::Batchlist1sub(const QString& path)
 {
-    const QSignalBlocker blocker(List);
-    if (variant_.sorted)
-        List->insertItem(sortedPlace(path), path);
-    else
-        List->addItem(path);
-}
-
-int EditableFileList::sortedPlace(const QString& path) const
-{
-    // As a sorted list box places a new row: before the first row that sorts
-    // after it, without regard to case.
-    for (int row = 0; row < List->count(); ++row) {
-        if (path.compare(List->item(row)->text(), Qt::CaseInsensitive) < 0)
-            return row;
-    }
-    return List->count();
+    // The selection stays on its row, wherever the new row goes.
+    quietly([&] { model_.insert(variant_.sorted ? model_.sortedPlace(path) : model_.count(), path); });
 }
 
 void EditableFileList::SetListButtons()
@@ -114,26 +125,20 @@ void EditableFileList::SetListButtons()
     cmdDelete->setEnabled(i >= 0);
 }
 
-QStringList EditableFileList::items() const
-{
-    QStringList texts;
-    for (int row = 0; row < List->count(); ++row)
-        texts.append(List->item(row)->text());
-    return texts;
-}
+QStringList EditableFileList::items() const { return model_.paths(); }
 
-int EditableFileList::count() const { return List->count(); }
+int EditableFileList::count() const { return model_.count(); }
 
 int EditableFileList::listIndex() const
 {
-    const QList<QListWidgetItem*> selected = List->selectedItems();
-    return selected.isEmpty() ? -1 : List->row(selected.first());
+    const QModelIndexList selected = List->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 int EditableFileList::rowHeight() const
 {
     const int top = topIndex();
-    const int shown = top < List->count() ? List->visualItemRect(List->item(top)).height() : 0;
+    const int shown = top < count() ? List->visualRect(model_.index(top)).height() : 0;
     return qMax(1, shown > 0 ? shown : List->fontMetrics().height());
 }
 
@@ -146,8 +151,7 @@ void EditableFileList::MnuClear_Click() { clearAll(); }
 void EditableFileList::clearAll()
 {
     // The buttons keep their state until the next click in the list.
-    const QSignalBlocker blocker(List);
-    List->clear();
+    quietly([this] { model_.clear(); });
 }
 
 void EditableFileList::cmdDelete_Click()
@@ -155,17 +159,17 @@ void EditableFileList::cmdDelete_Click()
     const int i = listIndex();
     if (i < 0)
         return;
-    const QString text = List->item(i)->text();
+    const QString text = model_.path(i);
     if (env_.ui->msgBox(QStringLiteral("Delete '") + text + QStringLiteral("'?"),
                         forms::msgbox::YesNo + forms::msgbox::Question)
         != forms::msgbox::Yes)
         return;
     if (i >= count())
         return;  // the list changed while the question was open
-    const QSignalBlocker blocker(List);
-    delete List->takeItem(i);
-    List->clearSelection();
-    List->setCurrentRow(-1);
+    quietly([&] {
+        model_.remove(i);
+        setSelectedRow(-1);
+    });
 }
 
 void EditableFileList::cmdUp_Click()
@@ -173,12 +177,11 @@ void EditableFileList::cmdUp_Click()
     const int i = listIndex();
     if (i <= 0)
         return;
-    const QString text = List->item(i)->text();
-    {
-        const QSignalBlocker blocker(List);
-        List->insertItem(i - 1, text);
-        delete List->takeItem(i + 1);
-    }
+    const QString text = model_.path(i);
+    quietly([&] {
+        model_.insert(i - 1, text);
+        model_.remove(i + 1);
+    });
     selectRow(i - 1);
 }
 
@@ -187,21 +190,34 @@ void EditableFileList::cmdDown_Click()
     const int i = listIndex();
     if (i < 0 || i >= count() - 1)
         return;
-    const QString text = List->item(i)->text();
-    {
-        const QSignalBlocker blocker(List);
-        List->insertItem(i + 2, text);
-        delete List->takeItem(i);
-    }
+    const QString text = model_.path(i);
+    quietly([&] {
+        model_.insert(i + 2, text);
+        model_.remove(i);
+    });
     selectRow(i + 1);
+}
+
+void EditableFileList::quietly(const std::function<void()>& change)
+{
+    const bool was = std::exchange(moving_, true);
+    const auto back = qScopeGuard([this, was] { moving_ = was; });
+    change();
+}
+
+void EditableFileList::setSelectedRow(int row)
+{
+    quietly([&] {
+        if (row < 0)
+            List->selectionModel()->clear();
+        else
+            List->selectionModel()->setCurrentIndex(model_.index(row), QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void EditableFileList::selectRow(int row)
 {
-    {
-        const QSignalBlocker blocker(List);
-        List->setCurrentRow(row);
-    }
+    setSelectedRow(row);
     List_Click();
 }
 
@@ -237,13 +253,12 @@ void EditableFileList::List_DragDrop(const QObject* source, int y)
     if (target > count() - 1)
         target = count() - 1;
     if (s >= 0) {
-        const QString text = List->item(s)->text();
-        {
-            const QSignalBlocker blocker(List);
-            delete List->takeItem(s);
-            List->insertItem(target, text);
-            List->setCurrentRow(target);
-        }
+        const QString text = model_.path(s);
+        quietly([&] {
+            model_.remove(s);
+            model_.insert(target, text);
+        });
+        setSelectedRow(target);
     }
     SetListButtons();
 }
@@ -251,7 +266,7 @@ void EditableFileList::List_DragDrop(const QObject* source, int y)
 bool EditableFileList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != List->viewport())
-        return QObject::eventFilter(watched, event);
+        return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -288,7 +303,7 @@ bool EditableFileList::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace suite

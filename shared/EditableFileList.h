@@ -2,43 +2,40 @@
 // An ordered list of full file paths that the user fills through the "Pick
 // Files" window and then edits: clear it, delete the selected row after a
 // question, move the selected row up or down, and, where the variant allows,
-// drag a row to another place. The order of the rows is the order in which the
-// owner works through them.
+// drag a row to another place. The rows live in a FileListModel that the
+// owner keeps and its run reads; this widget shows and edits them.
 //
-// The list and its buttons are made as children of the owner's widget; the
-// owner places them (placeTwips) where its window wants them.
+// The widget is the list with its picture buttons beside it, laid out by
+// itself; the owner puts it in its own layout. It is named after its list
+// with "Box" ("LstDwgBox"); its controls carry their given names ("lstItems"
+// or "LstDwg", "cmdUp", "cmdDown", "cmdDelete", "cmdAdd", "MnuPlotting",
+// "MnuClear").
 
 #include "shared/EditableFileListVariant.h"
 
-#include <QObject>
 #include <QPoint>
 #include <QStringList>
+#include <QWidget>
+#include <functional>
 
 class QAction;
-class QListWidget;
+class QListView;
 class QMenu;
 class QToolButton;
-class QWidget;
 
 namespace env { struct Environment; }
 
 namespace suite {
 
-class EditableFileList : public QObject {
+class FileListModel;
+
+class EditableFileList : public QWidget {
 public:
-    EditableFileList(env::Environment& env, EditableFileListVariant variant, QWidget* parent);
+    EditableFileList(env::Environment& env, EditableFileListVariant variant, FileListModel& model,
+                     QWidget* parent = nullptr);
 
     const EditableFileListVariant& variant() const { return variant_; }
-
-    // The list box, named after the variant ("lstItems", "LstDwg").
-    QListWidget* const List;
-    QToolButton* cmdAdd = nullptr;  // "Clear all", where the variant clears by a button
-    QToolButton* const cmdDelete;
-    QToolButton* const cmdUp;
-    QToolButton* const cmdDown;
-    // The right-click menu that clears, where the variant clears by a menu.
-    QMenu* MnuPlotting = nullptr;
-    QAction* MnuClear = nullptr;
+    FileListModel& model() const { return model_; }
 
     // A path handed over by the picker: appended, or put at its alphabetical
     // place in a sorted list. No duplicate test; the selection stays.
@@ -72,14 +69,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void layOut();
     void clearAll();
     // Selects the row as a click does, running the enable rules.
     void selectRow(int row);
-    int sortedPlace(const QString& path) const;
+    // Selects the row (-1: none) without running them.
+    void setSelectedRow(int row);
+    // A change the list makes itself: the selection it moves is no click.
+    void quietly(const std::function<void()>& change);
     int topIndex() const;
 
     env::Environment& env_;
     EditableFileListVariant variant_;
+    FileListModel& model_;
+    QListView* List = nullptr;
+    QToolButton* cmdAdd = nullptr;  // "Clear all", where the variant clears by a button
+    QToolButton* cmdDelete = nullptr;
+    QToolButton* cmdUp = nullptr;
+    QToolButton* cmdDown = nullptr;
+    // The right-click menu that clears, where the variant clears by a menu.
+    QMenu* MnuPlotting = nullptr;
+    QAction* MnuClear = nullptr;
+    // Set while the list's own moves change the selection: a click is only
+    // what the user does.
+    bool moving_ = false;
     QPoint pressPos_;
 };
 

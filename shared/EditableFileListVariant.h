@@ -1,8 +1,9 @@
 #pragma once
 // What the programs' editable file lists differ in, as plain data: one list
-// class serves them all.
+// class serves them all, and each program declares its own in its Variants.h.
 
 #include <QString>
+#include <QStringList>
 
 namespace suite {
 
@@ -21,13 +22,10 @@ struct EditableFileListVariant {
     QString downToolTip;
     // Rows can be dragged to another place in the list.
     bool dragReorder = false;
+    // The picture buttons beside the list, top to bottom, by given name.
+    QStringList buttonColumn;
 
     bool hasClearButton() const { return !clearToolTip.isEmpty(); }
-
-    // The installer's packer item list.
-    static EditableFileListVariant unbalo();
-    // The batch plotter's list of drawings to plot.
-    static EditableFileListVariant drossel();
 };
 
 }  // namespace suite

@@ -20,6 +20,12 @@ void ComboText::set(QComboBox* box, const QString& text)
         box->setEditText(text);
 }
 
+void ComboText::select(QComboBox* box, int index)
+{
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(index);
+}
+
 void ComboText::add(QComboBox* box, const QString& item)
 {
     const QSignalBlocker blocker(box);

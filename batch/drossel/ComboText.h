@@ -17,6 +17,8 @@ public:
     // Shows the text; the item of exactly that text, if there is one,
     // becomes the selected item, otherwise none is selected.
     static void set(QComboBox* box, const QString& text);
+    // Selects the item at the index and shows its text.
+    static void select(QComboBox* box, int index);
     // Adds an item at the end without changing the text shown or the
     // selection.
     static void add(QComboBox* box, const QString& item);

@@ -2,12 +2,12 @@
 
 #include "batch/drossel/MuduleAplot.h"
 #include "platform/env/Environment.h"
+#include "platform/forms/Caption.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/TopMost.h"
-#include "platform/forms/Twips.h"
 
-#include <QFont>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace drossel {
 
@@ -16,18 +16,16 @@ FrmCancel::FrmCancel(MuduleAplot& module, QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmCancel"));
     setCaption(QStringLiteral("Cancel  Plotting..."));
-    // The twips layout was drawn for an 8-point dialog font; larger text
-    // would be cut off in the controls.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    setTwipsSize(3270, 1005);
     cmdCancel = new QPushButton(QStringLiteral("Cancel..."), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    forms::placeTwips(cmdCancel, 600, 240, 2055, 495);
+    // A big target: the user reaches for it while the batch runs.
+    cmdCancel->setMinimumSize(2 * cmdCancel->sizeHint().width(), qRound(1.5 * cmdCancel->sizeHint().height()));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(cmdCancel, 0, Qt::AlignCenter);
+    layout->activate();
+    resize(qMax(sizeHint().width(), forms::captionWidth(*this)), sizeHint().height());
     connect(cmdCancel, &QPushButton::clicked, this, dispatcher().wrap(this, &FrmCancel::cmdCancel_Click));
 }
-
 
 void FrmCancel::Form_Load() { forms::setTopMost(this, forms::TopMostShowNoActivate); }
 

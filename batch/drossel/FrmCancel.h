@@ -20,12 +20,11 @@ public:
     void Form_Load() override;
     void cmdCancel_Click();
 
-    QPushButton* cmdCancel;
-
 private:
     void Form_Unload(bool& cancel) override;
 
     MuduleAplot& module_;
+    QPushButton* cmdCancel = nullptr;
 };
 
 }  // namespace drossel

@@ -7,7 +7,6 @@
 #include "batch/drossel/MuduleAplot.h"
 #include "batch/drossel/PaperButtons.h"
 #include "batch/drossel/PlotTables.h"
-#include "batch/drossel/ScopeExit.h"
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
@@ -15,16 +14,19 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/TopMost.h"
-#include "platform/forms/Twips.h"
 #include "platform/runtime/Convert.h"
 #include "platform/runtime/Format.h"
+#include "platform/runtime/PassOver.h"
+#include "shared/LastPrompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QFont>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -51,69 +53,100 @@ FrmSetting::FrmSetting(MuduleAplot& module, FrmAplot& main, QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmSetting"));
     setCaption(QStringLiteral("Settings"));
-    // The twips layout was drawn for an 8-point dialog font; larger text
-    // would be cut off in the controls.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    setTwipsSize(5415, 5835);
     createControls();
+    layOut();
     bindEvents();
 }
 
+namespace {
+
+template <typename Control>
+Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+}  // namespace
+
 void FrmSetting::createControls()
 {
-    FrPrinter = new QGroupBox(kFrameAtDesign, this);
-    forms::placeTwips(FrPrinter, 120, 120, 5175, 1815);
-    LblName = new QLabel(QStringLiteral("Printer Button Name:"), FrPrinter);
-    forms::placeTwips(LblName, 120, 345, 1815, 255);
-    TxtName = new QLineEdit(FrPrinter);
-    forms::placeTwips(TxtName, 1995, 300, 3015, 315);
-    PloterName = new QComboBox(FrPrinter);
-    forms::placeTwips(PloterName, 120, 780, 4890, 315);
-    PaperSize1 = new QComboBox(FrPrinter);
-    forms::placeTwips(PaperSize1, 120, 1260, 4890, 315);
-    // The canonical names lie beside the window, out of sight: item k of
-    // both lists is the same paper.
-    PaperSize2 = new QComboBox(this);
-    forms::placeTwips(PaperSize2, 6000, 1380, 4890, 315);
+    FrPrinter = named(new QGroupBox(kFrameAtDesign, this), "FrPrinter");
+    LblName = named(new QLabel(QStringLiteral("Printer Button Name:"), FrPrinter), "LblName");
+    TxtName = named(new QLineEdit(FrPrinter), "TxtName");
+    LblName->setBuddy(TxtName);
+    PloterName = named(new QComboBox(FrPrinter), "PloterName");
+    PaperSize1 = named(new QComboBox(FrPrinter), "PaperSize1");
+    // The canonical names are never shown: item k of both lists is the same
+    // paper.
+    PaperSize2 = named(new QComboBox(this), "PaperSize2");
+    PaperSize2->setVisible(false);
     for (QComboBox* box : {PloterName, PaperSize1, PaperSize2})
         ComboText::prepare(box);
+    // Room for a device or paper name such as "ARCH D (24.00 x 36.00 Inches)"
+    // before the lists are filled.
+    for (QComboBox* box : {PloterName, PaperSize1}) {
+        box->setMinimumContentsLength(30);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
 
-    FrRotations = new QGroupBox(QStringLiteral("Plot Rotation:"), this);
-    forms::placeTwips(FrRotations, 120, 2040, 2475, 735);
-    CmbRotation = new QComboBox(FrRotations);
+    FrRotations = named(new QGroupBox(QStringLiteral("Plot Rotation:"), this), "FrRotations");
+    CmbRotation = named(new QComboBox(FrRotations), "CmbRotation");
     ComboText::prepare(CmbRotation);
-    forms::placeTwips(CmbRotation, 120, 300, 2235, 315);
+    FrCopy = named(new QGroupBox(QStringLiteral("Copies:"), this), "FrCopy");
+    TxtCopy = named(new QLineEdit(FrCopy), "TxtCopy");
 
-    FrCopy = new QGroupBox(QStringLiteral("Copies:"), this);
-    forms::placeTwips(FrCopy, 2760, 2040, 2535, 735);
-    TxtCopy = new QLineEdit(FrCopy);
-    forms::placeTwips(TxtCopy, 120, 300, 2295, 315);
+    FrPlotArea = named(new QGroupBox(QStringLiteral("Plot Area:"), this), "FrPlotArea");
+    OptWindow = named(new QRadioButton(QStringLiteral("Window"), FrPlotArea), "OptWindow");
+    OptExtents = named(new QRadioButton(QStringLiteral("Extents"), FrPlotArea), "OptExtents");
+    CmdWindow = named(new QPushButton(QStringLiteral("Window"), FrPlotArea), "CmdWindow");
 
-    FrPlotArea = new QGroupBox(QStringLiteral("Plot Area:"), this);
-    forms::placeTwips(FrPlotArea, 120, 2880, 5175, 735);
-    OptWindow = new QRadioButton(QStringLiteral("Window"), FrPlotArea);
-    forms::placeTwips(OptWindow, 120, 330, 1335, 255);
-    OptExtents = new QRadioButton(QStringLiteral("Extents"), FrPlotArea);
-    forms::placeTwips(OptExtents, 1575, 330, 1335, 255);
-    CmdWindow = new QPushButton(QStringLiteral("Window"), FrPlotArea);
-    forms::placeTwips(CmdWindow, 3720, 270, 1335, 375);
+    FrBrowse = named(new QGroupBox(QStringLiteral("Pick Files Startup Directory:"), this), "FrBrowse");
+    TxtStartup = named(new QLineEdit(FrBrowse), "TxtStartup");
 
-    FrBrowse = new QGroupBox(QStringLiteral("Pick Files Startup Directory:"), this);
-    forms::placeTwips(FrBrowse, 120, 3720, 5175, 735);
-    TxtStartup = new QLineEdit(FrBrowse);
-    forms::placeTwips(TxtStartup, 120, 300, 4935, 315);
+    FrOther = named(new QGroupBox(QStringLiteral("Other:"), this), "FrOther");
+    ChkTop = named(new QCheckBox(QStringLiteral("Always on Top"), FrOther), "ChkTop");
+    ChkClose = named(new QCheckBox(QStringLiteral("Close App on Exit"), FrOther), "ChkClose");
 
-    FrOther = new QGroupBox(QStringLiteral("Other:"), this);
-    forms::placeTwips(FrOther, 120, 4560, 5175, 615);
-    ChkTop = new QCheckBox(QStringLiteral("Always on Top"), FrOther);
-    forms::placeTwips(ChkTop, 120, 270, 2055, 255);
-    ChkClose = new QCheckBox(QStringLiteral("Close App on Exit"), FrOther);
-    forms::placeTwips(ChkClose, 2400, 270, 2295, 255);
+    CmdSaveSettings = named(new QPushButton(QStringLiteral("Save Printer Settings "), this), "CmdSaveSettings");
+}
 
-    CmdSaveSettings = new QPushButton(QStringLiteral("Save Printer Settings "), this);
-    forms::placeTwips(CmdSaveSettings, 120, 5280, 5175, 435);
+void FrmSetting::layOut()
+{
+    auto* printer = new QGridLayout(FrPrinter);
+    printer->addWidget(LblName, 0, 0);
+    printer->addWidget(TxtName, 0, 1);
+    printer->addWidget(PloterName, 1, 0, 1, 2);
+    printer->addWidget(PaperSize1, 2, 0, 1, 2);
+    printer->setColumnStretch(1, 1);
+
+    (new QVBoxLayout(FrRotations))->addWidget(CmbRotation);
+    (new QVBoxLayout(FrCopy))->addWidget(TxtCopy);
+    auto* rotationAndCopies = new QHBoxLayout;
+    rotationAndCopies->addWidget(FrRotations, 1);
+    rotationAndCopies->addWidget(FrCopy, 1);
+
+    auto* area = new QHBoxLayout(FrPlotArea);
+    area->addWidget(OptWindow);
+    area->addWidget(OptExtents);
+    area->addStretch(1);
+    area->addWidget(CmdWindow);
+
+    (new QVBoxLayout(FrBrowse))->addWidget(TxtStartup);
+
+    auto* other = new QHBoxLayout(FrOther);
+    other->addWidget(ChkTop);
+    other->addWidget(ChkClose);
+    other->addStretch(1);
+
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(FrPrinter);
+    window->addLayout(rotationAndCopies);
+    window->addWidget(FrPlotArea);
+    window->addWidget(FrBrowse);
+    window->addWidget(FrOther);
+    window->addStretch(1);
+    window->addWidget(CmdSaveSettings);
 }
 
 void FrmSetting::bindEvents()
@@ -169,8 +202,10 @@ void FrmSetting::Form_Load()
 {
     resetControls();
     loadSucceeded_ = false;
+    storedMedia_.clear();
+    loadedPaper_.reset();
     try {
-        const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+        const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
         const QString name = settings().get(DrosselSettings::captionKey(paperKey_));
         const QString plotter = settings().get(DrosselSettings::plotterKey(paperKey_));
         const QString media = settings().get(DrosselSettings::mediaKey(paperKey_));
@@ -183,6 +218,7 @@ void FrmSetting::Form_Load()
         for (const QString& device : layout->getPlotDeviceNames())
             ComboText::add(PloterName, device);
         fillPaperLists();
+        showStoredPaper(media);
         const QString rotation = settings().get(DrosselSettings::Rotation, DrosselSettings::DefaultRotation);
         TxtStartup->setText(settings().get(DrosselSettings::PickFiles));
         TxtCopy->setText(settings().get(DrosselSettings::NumberCopy, DrosselSettings::DefaultNumberCopy));
@@ -193,12 +229,8 @@ void FrmSetting::Form_Load()
             ComboText::add(CmbRotation, item);
         selectPlotArea();
         loadSucceeded_ = true;
-        if (settings().isTrue(DrosselSettings::OnTop, DrosselSettings::True)) {
-            try {
-                forms::setTopMost(this, forms::TopMostShowNoActivate);
-            } catch (const runtime::Error&) {
-            }
-        }
+        if (settings().isTrue(DrosselSettings::OnTop, DrosselSettings::True))
+            runtime::passOver([this] { forms::setTopMost(this, forms::TopMostShowNoActivate); });
     } catch (const runtime::Error& error) {
         module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: Load")), forms::msgbox::Critical);
     }
@@ -211,11 +243,24 @@ void FrmSetting::fillPaperLists()
 {
     // The papers of the device the layout has now, which is not necessarily
     // the stored one.
-    const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+    const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
     for (const QString& canonical : layout->getCanonicalMediaNames()) {
         ComboText::add(PaperSize2, canonical);
         ComboText::add(PaperSize1, layout->getLocaleMediaName(canonical));
     }
+}
+
+void FrmSetting::showStoredPaper(const QString& media)
+{
+    storedMedia_ = media;
+    // The stored paper by the name the list shows for it; a paper the
+    // layout's device does not have is shown as it is stored.
+    const int k = PaperSize2->findText(media, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!media.isEmpty() && k >= 0 && k < PaperSize1->count()) {
+        ComboText::select(PaperSize1, k);
+        ComboText::select(PaperSize2, k);
+    }
+    loadedPaper_ = PaperSize1->currentText();
 }
 
 void FrmSetting::selectPlotArea()
@@ -233,9 +278,11 @@ void FrmSetting::selectPlotArea()
 void FrmSetting::PloterName_Click()
 {
     try {
-        const std::shared_ptr<cad::Layout> layout = module_.document().activeLayout();
+        const std::shared_ptr<cad::Layout> layout = module_.conn.doc().activeLayout();
         ComboText::clear(PaperSize1);
         ComboText::clear(PaperSize2);
+        // The stored paper belonged to the device shown before.
+        loadedPaper_.reset();
         // The active drawing takes the device at once, so that the host
         // lists that device's papers.
         layout->setConfigName(PloterName->currentText());
@@ -275,11 +322,11 @@ bool FrmSetting::pickWindow()
     // Both windows come back on every way out: a window, a cancelled pick or
     // an error. The main window stays hidden while a plot runs, which shows it
     // again itself.
-    ScopeExit back{[this] {
-                       if (!module_.plotRunning)
-                           main_.show();
-                   },
-                   [this] { show(); }};
+    const auto back = qScopeGuard([this] {
+        if (!module_.plotRunning)
+            main_.show();
+        show();
+    });
     main_.hide();
     hide();
     const std::optional<cad::Point> first = pickPoint(std::nullopt, kLowerLeftPrompt);
@@ -288,7 +335,7 @@ bool FrmSetting::pickWindow()
     const std::optional<cad::Point> second = pickPoint(cad::Point{first->x, first->y, 0.0}, kUpperRightPrompt);
     if (!second)
         return false;
-    cad::Document& document = module_.document();
+    cad::Document& document = module_.conn.doc();
     document.activeLayout()->setWindowToPlot({first->x, first->y}, {second->x, second->y});
     // The corners change together, and only once the host has taken them,
     // as it stored them.
@@ -306,15 +353,18 @@ std::optional<cad::Point> FrmSetting::pickPoint(const std::optional<cad::Point>&
 {
     for (int retry = 0;; ++retry) {
         try {
-            return module_.document().utility()->getPoint(base, prompt);
+            return module_.conn.doc().utility()->getPoint(base, prompt);
         } catch (const runtime::Error& error) {
             // Enter or a keyword: the user gives up the pick.
             if (error.number() == cad::err::NoPointGiven)
                 return std::nullopt;
             if (error.number() != cad::err::ExceptionOccurred)
                 throw;
-            // The host failed the prompt: ask again, but not for ever (Esc
-            // fails it the same way).
+            // Esc fails the prompt the way other failures do; the host's
+            // command line then reads a cancel, and the pick ends at once.
+            if (suite::promptCancelled(module_.conn.doc()))
+                return std::nullopt;
+            // Any other failure is asked again, but not for ever.
             if (retry >= PickRetries)
                 return std::nullopt;
         }
@@ -325,8 +375,11 @@ void FrmSetting::CmdSaveSettings_Click()
 {
     if (!loadSucceeded_ || !copiesValid())
         return;
+    const std::optional<QString> media = chosenMedia();
+    if (!media)
+        return;
     try {
-        saveSettings();
+        saveSettings(*media);
     } catch (const runtime::Error& error) {
         module_.env().ui->msgBox(errorText(error, QStringLiteral("  Location: SaveSetting")), forms::msgbox::Critical);
         return;
@@ -347,15 +400,29 @@ bool FrmSetting::copiesValid()
     return false;
 }
 
-void FrmSetting::saveSettings()
+std::optional<QString> FrmSetting::chosenMedia()
 {
-    // The canonical name at the place of the paper picked from the shown
-    // names; with none picked, the text shown, which is the stored name
-    // unless the user typed another.
-    const int k = PaperSize1->currentIndex();
-    QString media = k >= 0 && k < PaperSize2->count() ? PaperSize2->itemText(k) : QString();
-    if (media.isEmpty())
-        media = PaperSize1->currentText();
+    const QString text = PaperSize1->currentText();
+    const QString typed = text.trimmed();
+    // A paper of the list, by the name shown or by its canonical name; the
+    // exact spelling first, then in any case.
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int k = 0; k < PaperSize1->count() && k < PaperSize2->count(); ++k) {
+            if (PaperSize1->itemText(k).compare(typed, cs) == 0 || PaperSize2->itemText(k).compare(typed, cs) == 0)
+                return PaperSize2->itemText(k);
+        }
+    }
+    // The stored paper, shown as it was loaded: a save without changes keeps
+    // it, also when the layout's device lacks it.
+    if (loadedPaper_ && text == *loadedPaper_)
+        return storedMedia_;
+    module_.env().ui->msgBox(QStringLiteral("The Plotter Has No Paper \"%1\": Pick One From The List").arg(text),
+                             forms::msgbox::Exclamation);
+    return std::nullopt;
+}
+
+void FrmSetting::saveSettings(const QString& media)
+{
     settings().save(DrosselSettings::captionKey(paperKey_), TxtName->text());
     settings().save(DrosselSettings::mediaKey(paperKey_), media);
     settings().save(DrosselSettings::plotterKey(paperKey_), PloterName->currentText());

@@ -28,8 +28,8 @@ class MuduleAplot;
 
 class FrmSetting : public forms::Form {
 public:
-    // How often a point prompt the host fails is asked again before the pick
-    // counts as cancelled.
+    // How often a point prompt the host fails, other than by the user's Esc,
+    // is asked again before the pick gives up.
     static constexpr int PickRetries = 3;
 
     FrmSetting(MuduleAplot& module, FrmAplot& main, QWidget* parent = nullptr);
@@ -51,50 +51,60 @@ public:
     void CmdWindow_Click();
     void CmdSaveSettings_Click();
 
-    // Controls.
-    QGroupBox* FrPrinter;
-    QLabel* LblName;
-    QLineEdit* TxtName;
-    QComboBox* PloterName;
-    QComboBox* PaperSize1;
-    QComboBox* PaperSize2;
-    QGroupBox* FrRotations;
-    QComboBox* CmbRotation;
-    QGroupBox* FrPlotArea;
-    QRadioButton* OptWindow;
-    QRadioButton* OptExtents;
-    QPushButton* CmdWindow;
-    QGroupBox* FrCopy;
-    QLineEdit* TxtCopy;
-    QGroupBox* FrBrowse;
-    QLineEdit* TxtStartup;
-    QGroupBox* FrOther;
-    QCheckBox* ChkTop;
-    QCheckBox* ChkClose;
-    QPushButton* CmdSaveSettings;
-
 private:
     void createControls();
+    void layOut();
     void bindEvents();
     // The controls as a new window has them, before the load fills them.
     void resetControls();
     void fillPaperLists();
     // Asks the host's user for a point, asking again when the host fails
-    // the prompt, at most PickRetries times. Empty when the user gave up.
+    // the prompt, at most PickRetries times. Empty when the user gave up:
+    // Enter, a keyword, or Esc.
     std::optional<cad::Point> pickPoint(const std::optional<cad::Point>& base, const QString& prompt);
     // Hides both windows, asks for the two corners and has the host store
     // them. False when the user gave up.
     bool pickWindow();
     // Copies as a whole number of at least 1; a bad text is named in a box.
     bool copiesValid();
-    void saveSettings();
+    // The canonical name of the paper the paper box shows. Empty, after a box
+    // naming the text, when the plotter has no such paper.
+    std::optional<QString> chosenMedia();
+    void saveSettings(const QString& media);
+    // Shows the stored paper after the lists are filled.
+    void showStoredPaper(const QString& media);
     void selectPlotArea();
     DrosselSettings& settings() const;
+
+    QGroupBox* FrPrinter = nullptr;
+    QLabel* LblName = nullptr;
+    QLineEdit* TxtName = nullptr;
+    QComboBox* PloterName = nullptr;
+    QComboBox* PaperSize1 = nullptr;
+    QComboBox* PaperSize2 = nullptr;
+    QGroupBox* FrRotations = nullptr;
+    QComboBox* CmbRotation = nullptr;
+    QGroupBox* FrPlotArea = nullptr;
+    QRadioButton* OptWindow = nullptr;
+    QRadioButton* OptExtents = nullptr;
+    QPushButton* CmdWindow = nullptr;
+    QGroupBox* FrCopy = nullptr;
+    QLineEdit* TxtCopy = nullptr;
+    QGroupBox* FrBrowse = nullptr;
+    QLineEdit* TxtStartup = nullptr;
+    QGroupBox* FrOther = nullptr;
+    QCheckBox* ChkTop = nullptr;
+    QCheckBox* ChkClose = nullptr;
+    QPushButton* CmdSaveSettings = nullptr;
 
     MuduleAplot& module_;
     FrmAplot& main_;
     QString paperKey_;
     bool loadSucceeded_ = false;
+    // The stored paper, and the text the paper box showed for it at the load
+    // (none once another device is picked).
+    QString storedMedia_;
+    std::optional<QString> loadedPaper_;
 };
 
 }  // namespace drossel

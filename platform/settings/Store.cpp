@@ -37,11 +37,16 @@ QString Store::defaultPath()
 QString Store::get(const QString& app, const QString& section, const QString& key, const QString& defaultValue)
 {
     load();
+    const QString* value = find(app, section, key);
+    return value ? *value : defaultValue;
+}
+
+const QString* Store::find(const QString& app, const QString& section, const QString& key) const
+{
     if (const Application* application = applications_.find(app))
         if (const Section* found = application->find(section))
-            if (const QString* value = found->find(key))
-                return *value;
-    return defaultValue;
+            return found->find(key);
+    return nullptr;
 }
 
 void Store::save(const QString& app, const QString& section, const QString& key, const QString& value)
@@ -50,6 +55,12 @@ void Store::save(const QString& app, const QString& section, const QString& key,
     // its key path and name; an empty one is an invalid argument (error 5).
     if (app.isEmpty() || section.isEmpty() || key.isEmpty())
         runtime::raise(runtime::err::InvalidProcedureCall);
+    // A value equal to the stored one is not written: the lock, the fresh
+    // read and the synced rewrite would change nothing. Another store that
+    // saves at the same moment wins as it would have after our write.
+    load();
+    if (const QString* stored = find(app, section, key); stored && *stored == value)
+        return;
     change([&] { applications_.obtain(app).obtain(section).obtain(key) = value; });
 }
 

@@ -24,6 +24,8 @@ public:
 
     QString get(const QString& app, const QString& section, const QString& key,
                 const QString& defaultValue = {});
+    // Writes the value, unless the file holds that very value already (the
+    // names match without regard to case, the value exactly).
     void save(const QString& app, const QString& section, const QString& key, const QString& value);
     // The whole application (no section), a whole section (no key) or one key.
     void remove(const QString& app, const QString& section = {}, const QString& key = {});
@@ -40,6 +42,8 @@ private:
     using Application = NamedList<Section>;
 
     void load();
+    // The value as last loaded; null when there is none.
+    const QString* find(const QString& app, const QString& section, const QString& key) const;
     void parse(const QJsonObject& document);
     QJsonObject toJson() const;
     void change(const std::function<void()>& edit);

@@ -1,9 +1,10 @@
 #pragma once
-// The attach and "Pick Files" variants of the suite's tools as test data, so
+// The attach, "Pick Files" and file list variants of the suite's tools as test data, so
 // the shared routines are tried with every shape a tool gives them.
 
 #include "platform/forms/MsgBoxStyle.h"
 #include "shared/AcadProj.h"
+#include "shared/EditableFileListVariant.h"
 #include "shared/PickFilesVariant.h"
 
 #include <QList>
@@ -88,6 +89,38 @@ inline PickFilesVariant pickFilesSodrin()
     v.pattern = QStringLiteral("*.lay");
     v.fileMenu = PickFilesVariant::FileMenu::Drive;
     v.acceptTakesOne = true;
+    return v;
+}
+
+// The installer's packer item list: cleared by a button, rows dragged.
+inline EditableFileListVariant fileListUnbalo()
+{
+    EditableFileListVariant v;
+    v.listName = QStringLiteral("lstItems");
+    v.clearToolTip = QStringLiteral("Clear all");
+    // The installer's tooltips are these digit strings as they stand.
+    v.deleteToolTip = QStringLiteral("5010");
+    v.upToolTip = QStringLiteral("5011");
+    v.downToolTip = QStringLiteral("5012");
+    v.dragReorder = true;
+    v.buttonColumn = {QStringLiteral("cmdAdd"), QStringLiteral("cmdDelete"), QStringLiteral("cmdUp"),
+                      QStringLiteral("cmdDown")};
+    return v;
+}
+
+// A sorted list cleared from a right-click menu, as the batch plotter's.
+inline EditableFileListVariant fileListSorted()
+{
+    EditableFileListVariant v = fileListUnbalo();
+    v.listName = QStringLiteral("LstDwg");
+    v.listToolTip = QStringLiteral("Right Click For Menu:");
+    v.sorted = true;
+    v.dragReorder = false;
+    v.clearToolTip.clear();
+    v.clearMenuTitle = QStringLiteral("Plotting");
+    v.clearMenuItem = QStringLiteral("Clear All Drawings");
+    v.upToolTip = QStringLiteral("Move Up");
+    v.buttonColumn.removeOne(QStringLiteral("cmdAdd"));
     return v;
 }
 

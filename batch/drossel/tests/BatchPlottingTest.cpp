@@ -3,6 +3,7 @@
 #include "batch/drossel/FrmCancel.h"
 #include "shared/EditableFileList.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -26,7 +27,7 @@ protected:
         setUpButton(0, Laser, Letter);
         saveSetting(DrosselSettings::CloseExit, DrosselSettings::True);
         start();
-        form->ChkBatch->setChecked(true);
+        control<QCheckBox>(*form, "ChkBatch").setChecked(true);
         host->journal().clear();
     }
 
@@ -83,8 +84,8 @@ TEST_F(BatchPlotting, ADrawingThatCannotBeOpenedIsSkippedAndReportedOnceAtTheEnd
 TEST_F(BatchPlotting, CancelDuringTheFirstDrawingStopsBeforeTheNextAndTheNextBatchRunsAll)
 {
     list({C, A, B});  // the list sorts them
-    EXPECT_EQ(form->drawings(), (QStringList{A, B, C}));
-    clock.setDoEventsHook([&] { form->cancelWindow().cmdCancel->click(); });
+    EXPECT_EQ(module->drawings.paths(), (QStringList{A, B, C}));
+    clock.setDoEventsHook([&] { control<QPushButton>(form->cancelWindow(), "cmdCancel").click(); });
     press(0);
 
     EXPECT_EQ(plotted(), (QStringList{A}));
@@ -158,15 +159,15 @@ TEST_F(BatchPlotting, TheBatchPlotsTheListAsItStoodAndCannotBeStartedTwice)
             return;
         // While the batch lets events through: the list is cleared, a
         // drawing is added, and a paper button is pressed again.
-        form->MnuClear->trigger();
+        control<QAction>(*form, "MnuClear").trigger();
         form->Batchlist1sub(C);
         press(0);
-        form->CmdPrinter[0]->click();
+        control<QPushButton>(*form, "CmdPrinter", 0).click();
     });
     press(0);
 
     EXPECT_EQ(plotted(), (QStringList{A, B}));
-    EXPECT_EQ(form->drawings(), (QStringList{C}));
+    EXPECT_EQ(module->drawings.paths(), (QStringList{C}));
     EXPECT_EQ(journal({QStringLiteral("Document.SetVariable")}).size(), 2);
 }
 
@@ -176,8 +177,8 @@ TEST_F(BatchPlotting, TheHostGoingAwayMidBatchStillPutsTheModeAndWindowsBack)
     clock.setDoEventsHook([&] {
         // The host stops answering: the next re-attach ends the program.
         hosts.unregisterRunning(cad::HostClassName);
-        form->Timer1->setEnabled(true);
-        form->Timer1->fire();
+        timer1().setEnabled(true);
+        timer1().fire();
     });
     ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("AutoCad Not Running"));
     press(0);

@@ -11,12 +11,16 @@
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Layout.h"
 #include "platform/forms/Timer.h"
+#include "platform/testing/Controls.h"
 #include "platform/testing/TestEnvironment.h"
+#include "shared/EditableFileList.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace drossel::test {
+
+using testing_env::control;
 
 inline const QString Laser = QStringLiteral("Office Laser.pc3");
 inline const QString Letter = QStringLiteral("Letter_(8.50_x_11.00_Inches)");
@@ -75,10 +79,19 @@ protected:
         module = std::make_unique<MuduleAplot>(env);
         form = std::make_unique<FrmAplot>(*module);
         dispatcher.run([&] { form->load(); });
-        form->Timer1->setEnabled(false);
+        timer1().setEnabled(false);
         form->show();
         return *form;
     }
+
+    // The main window's list of drawings with its buttons.
+    suite::EditableFileList& fileList() const
+    {
+        return dynamic_cast<suite::EditableFileList&>(control<QWidget>(*form, "LstDwgBox"));
+    }
+
+    // The main window's re-attach timer.
+    forms::Timer& timer1() const { return dynamic_cast<forms::Timer&>(control<QObject>(*form, "Timer1")); }
 
     void press(int index, Qt::MouseButton button = Qt::LeftButton)
     {

@@ -3,16 +3,22 @@
 #include "batch/drossel/FrmCancel.h"
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/FileListBox.h"
+#include "platform/forms/Caption.h"
 #include "platform/forms/TopMost.h"
+#include "platform/forms/Twips.h"
+#include "platform/cad/standin/Drawing.h"
 #include "shared/EditableFileList.h"
-#include "platform/testing/Controls.h"
 #include "shared/PickFilesForm.h"
+#include "shared/SingleDocumentMode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListWidget>
+#include <QFile>
+#include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 using namespace drossel;
 using namespace drossel::test;
@@ -28,29 +34,47 @@ TEST_F(FrmAplotTest, LoadShowsTheStoredChoicesAndWritesScaleAndCentringIntoTheDr
     start();
 
     EXPECT_EQ(form->caption(), QStringLiteral("Drossel   (Right Click On Printer Buttons To Setup)   "));
-    EXPECT_EQ(form->CmdPrinter[0]->text(), QStringLiteral("8.5 x 11"));
-    EXPECT_EQ(form->CmdPrinter[2]->text(), QStringLiteral("Letter"));
-    EXPECT_EQ(form->CmdPrinter[3]->toolTip(), QStringLiteral("Right Click For Settings."));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 0).text(), QStringLiteral("8.5 x 11"));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 2).text(), QStringLiteral("Letter"));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 3).toolTip(), QStringLiteral("Right Click For Settings."));
     EXPECT_EQ(form->heightTwips(), FrmAplot::CompactHeight);
-    EXPECT_EQ(form->SavedSdi, 1);
-    EXPECT_EQ(form->PenStyles->currentText(), QStringLiteral("monochrome.ctb"));
-    EXPECT_EQ(form->Scaleit->currentText(), QStringLiteral("1:2"));
-    EXPECT_EQ(form->Scaleit->count(), 3);
-    EXPECT_TRUE(form->ChkCenter->isChecked());
+    EXPECT_EQ(module->sdi().saved(), 1);
+    EXPECT_EQ(control<QComboBox>(*form, "PenStyles").currentText(), QStringLiteral("monochrome.ctb"));
+    EXPECT_EQ(control<QComboBox>(*form, "Scaleit").currentText(), QStringLiteral("1:2"));
+    EXPECT_EQ(control<QComboBox>(*form, "Scaleit").count(), 3);
+    EXPECT_TRUE(control<QCheckBox>(*form, "ChkCenter").isChecked());
     EXPECT_EQ(activeLayout().standardScale, cad::standardScale::OneToTwo);
     EXPECT_TRUE(activeLayout().center);
 
-    form->CmdMore->click();
+    control<QPushButton>(*form, "CmdMore").click();
     EXPECT_EQ(form->heightTwips(), FrmAplot::FullHeight);
-    form->CmdMore->click();
+    control<QPushButton>(*form, "CmdMore").click();
     EXPECT_EQ(form->heightTwips(), FrmAplot::CompactHeight);
+}
+
+TEST_F(FrmAplotTest, EveryWindowFitsItsCaptionAndTheMainWindowHasItsTwoHeights)
+{
+    start();
+    // The caption bar and borders are not part of the window's client height.
+    const int nonClient = 405;
+    EXPECT_GE(form->width(), forms::captionWidth(*form));
+    EXPECT_EQ(form->height(), forms::twipsToPixels(FrmAplot::CompactHeight - nonClient));
+    EXPECT_FALSE(control<QListView>(*form, "LstDwg").isVisible());
+    control<QPushButton>(*form, "CmdMore").click();
+    EXPECT_EQ(form->height(), forms::twipsToPixels(FrmAplot::FullHeight - nonClient));
+    EXPECT_TRUE(control<QListView>(*form, "LstDwg").isVisible());
+    // The options fit at the full height without being squeezed.
+    EXPECT_GE(form->height(), form->minimumSizeHint().height());
+
+    form->cancelWindow().show();
+    EXPECT_GE(form->cancelWindow().width(), forms::captionWidth(form->cancelWindow()));
 }
 
 TEST_F(FrmAplotTest, AStoredScaleTextOtherThanTheItemsKeepsScaleToFit)
 {
     saveSetting(DrosselSettings::Scaleit2, QStringLiteral("1:4"));
     start();
-    EXPECT_EQ(form->Scaleit->currentText(), QStringLiteral("Scale To Fit"));
+    EXPECT_EQ(control<QComboBox>(*form, "Scaleit").currentText(), QStringLiteral("Scale To Fit"));
 }
 
 TEST_F(FrmAplotTest, ClosingTheWindowPutsTheModeBackAndEndsTheProgram)
@@ -87,7 +111,7 @@ TEST_F(FrmAplotTest, TheDrawingListSortsPickedFilesAndDeleteAnsweredNoKeepsTheRo
         writeDrawing(QStringLiteral("C:\\Jobs\\") + QLatin1String(name));
     saveSetting(DrosselSettings::PickFiles, QStringLiteral("C:\\Jobs"));
     start();
-    form->cmdPickFiles->click();
+    control<QPushButton>(*form, "cmdPickFiles").click();
     suite::PickFilesForm& picker = form->pickFilesWindow();
     ASSERT_TRUE(picker.isVisible());
     EXPECT_TRUE(forms::isTopMost(&picker));
@@ -99,39 +123,39 @@ TEST_F(FrmAplotTest, TheDrawingListSortsPickedFilesAndDeleteAnsweredNoKeepsTheRo
 
     const QStringList sorted = {QStringLiteral("C:\\Jobs\\alpha.dwg"), QStringLiteral("C:\\Jobs\\Mid.dwg"),
                                 QStringLiteral("C:\\Jobs\\Zeta.dwg")};
-    EXPECT_EQ(form->drawings(), sorted);
+    EXPECT_EQ(module->drawings.paths(), sorted);
     form->Batchlist1sub(QStringLiteral("C:\\Jobs\\Beta.dwg"));
-    EXPECT_EQ(form->drawings()[1], QStringLiteral("C:\\Jobs\\Beta.dwg"));
+    EXPECT_EQ(module->drawings.paths()[1], QStringLiteral("C:\\Jobs\\Beta.dwg"));
 
-    form->LstDwg->setCurrentRow(2);
-    EXPECT_TRUE(form->cmdDelete->isEnabled());
-    EXPECT_TRUE(form->cmdUp->isEnabled());
+    control<QListView>(*form, "LstDwg").setCurrentIndex(module->drawings.index(2));
+    EXPECT_TRUE(control<QToolButton>(*form, "cmdDelete").isEnabled());
+    EXPECT_TRUE(control<QToolButton>(*form, "cmdUp").isEnabled());
     ui.expectMsgBox(forms::msgbox::No);
-    form->cmdDelete->click();
+    control<QToolButton>(*form, "cmdDelete").click();
     EXPECT_EQ(ui.last().text, QStringLiteral("Delete 'C:\\Jobs\\Mid.dwg'?"));
     EXPECT_EQ(ui.last().style, forms::msgbox::YesNo + forms::msgbox::Question);
-    EXPECT_EQ(form->drawings().size(), 4);
-    EXPECT_EQ(form->fileList().listIndex(), 2);
+    EXPECT_EQ(module->drawings.paths().size(), 4);
+    EXPECT_EQ(fileList().listIndex(), 2);
 
     ui.expectMsgBox(forms::msgbox::Yes);
-    form->cmdDelete->click();
-    EXPECT_EQ(form->drawings().size(), 3);
+    control<QToolButton>(*form, "cmdDelete").click();
+    EXPECT_EQ(module->drawings.paths().size(), 3);
 
     ui.expectPopup(QStringLiteral("Clear All Drawings"));
-    form->fileList().List_MouseDown(QPoint());
-    EXPECT_TRUE(form->drawings().isEmpty());
+    fileList().List_MouseDown(QPoint());
+    EXPECT_TRUE(module->drawings.paths().isEmpty());
 }
 
 TEST_F(FrmAplotTest, APickFilesFolderThatIsGoneStartsThePickerWhereItWouldWithoutIt)
 {
     start();
-    form->cmdPickFiles->click();
+    control<QPushButton>(*form, "cmdPickFiles").click();
     const auto folder = [this] { return testing_env::control<forms::DirListBox>(form->pickFilesWindow(), "Dir1").path(); };
     const QString usual = folder();
     testing_env::control<QPushButton>(form->pickFilesWindow(), "Exit2").click();
 
     saveSetting(DrosselSettings::PickFiles, QStringLiteral("C:\\Gone\\Away"));
-    form->cmdPickFiles->click();
+    control<QPushButton>(*form, "cmdPickFiles").click();
     EXPECT_EQ(folder(), usual);
     EXPECT_TRUE(form->pickFilesWindow().isVisible());
 }
@@ -140,9 +164,58 @@ TEST_F(FrmAplotTest, CurrentProjectInThePickerGoesToTheActiveDrawingsFolder)
 {
     files.makeFolder(QStringLiteral("C:\\Other"));
     start();
-    form->cmdPickFiles->click();
+    control<QPushButton>(*form, "cmdPickFiles").click();
     auto& folders = testing_env::control<forms::DirListBox>(form->pickFilesWindow(), "Dir1");
     folders.setPath(QStringLiteral("C:\\Other"));
     testing_env::control<QAction>(form->pickFilesWindow(), "MnuProject").trigger();
     EXPECT_EQ(folders.path(), QStringLiteral("C:\\Jobs"));
+}
+
+namespace {
+
+// Which file the path names and when it was written: every write of the
+// settings replaces the file.
+QString identityOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("none");
+    return QStringLiteral("%1 %2.%3").arg(status.st_ino).arg(status.st_mtim.tv_sec).arg(status.st_mtim.tv_nsec);
+}
+
+}  // namespace
+
+TEST_F(FrmAplotTest, StartingAndClosingChangeNeitherTheSettingsNorADrawingThatHasTheChoices)
+{
+    // Nothing stored yet, and the drawing as it comes.
+    start();
+    form->close();
+    EXPECT_EQ(identityOf(store.path()), QStringLiteral("none"));
+    EXPECT_FALSE(document->drawing()->isModified());
+
+    // Choices stored and already in the drawing.
+    saveSetting(DrosselSettings::Scaleit2, QStringLiteral("1:2"));
+    saveSetting(DrosselSettings::Center, DrosselSettings::True);
+    document->activeLayout()->setStandardScale(cad::standardScale::OneToTwo);
+    document->activeLayout()->setCenterPlot(true);
+    document->save();
+    const QString settingsBefore = identityOf(store.path());
+    start();
+    EXPECT_TRUE(control<QCheckBox>(*form, "ChkCenter").isChecked());
+    EXPECT_FALSE(document->drawing()->isModified());
+    form->close();
+    EXPECT_EQ(identityOf(store.path()), settingsBefore);
+    EXPECT_FALSE(document->drawing()->isModified());
+}
+
+TEST_F(FrmAplotTest, StartingWritesTheStoredChoicesIntoADrawingThatLacksThem)
+{
+    saveSetting(DrosselSettings::Scaleit2, QStringLiteral("1:1"));
+    saveSetting(DrosselSettings::Center, DrosselSettings::True);
+    const QString settingsBefore = identityOf(store.path());
+    start();
+    EXPECT_EQ(activeLayout().standardScale, cad::standardScale::OneToOne);
+    EXPECT_TRUE(activeLayout().center);
+    EXPECT_TRUE(document->drawing()->isModified());
+    EXPECT_EQ(identityOf(store.path()), settingsBefore);
 }

@@ -31,7 +31,7 @@ protected:
     void SetUp() override { start(); }
 
     FrmSetting& settingsWindow() { return form->settingsWindow(); }
-    void save() { settingsWindow().CmdSaveSettings->click(); }
+    void save() { control<QPushButton>(settingsWindow(), "CmdSaveSettings").click(); }
 };
 
 class SettingsRoundTrip : public FrmSettingTest, public ::testing::WithParamInterface<int> {};
@@ -44,19 +44,19 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
     FrmSetting& window = settingsWindow();
     ASSERT_TRUE(window.isVisible());
     EXPECT_EQ(window.paperKey(), key);
-    EXPECT_EQ(window.FrPrinter->title(), QStringLiteral("Printer Settings For: "));
-    EXPECT_TRUE(window.PloterName->findText(Wide) >= 0);
-    EXPECT_EQ(window.PaperSize1->count(), 0);  // the drawing has no device yet
+    EXPECT_EQ(control<QGroupBox>(window, "FrPrinter").title(), QStringLiteral("Printer Settings For: "));
+    EXPECT_TRUE(control<QComboBox>(window, "PloterName").findText(Wide) >= 0);
+    EXPECT_EQ(control<QComboBox>(window, "PaperSize1").count(), 0);  // the drawing has no device yet
 
-    pick(window.PloterName, Wide);
+    pick(&control<QComboBox>(window, "PloterName"), Wide);
     EXPECT_EQ(activeLayout().device, Wide);  // the drawing takes the device at once
-    EXPECT_EQ(window.PaperSize1->count(), window.PaperSize2->count());
-    pick(window.PaperSize1, QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
-    window.TxtName->setText(QStringLiteral("Big %1").arg(index));
-    window.CmbRotation->setEditText(QStringLiteral("180"));
-    window.TxtCopy->setText(QStringLiteral("2"));
-    window.TxtStartup->setText(QStringLiteral("C:\\Jobs"));
-    window.ChkClose->setChecked(false);
+    EXPECT_EQ(control<QComboBox>(window, "PaperSize1").count(), control<QComboBox>(window, "PaperSize2").count());
+    pick(&control<QComboBox>(window, "PaperSize1"), QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
+    control<QLineEdit>(window, "TxtName").setText(QStringLiteral("Big %1").arg(index));
+    control<QComboBox>(window, "CmbRotation").setEditText(QStringLiteral("180"));
+    control<QLineEdit>(window, "TxtCopy").setText(QStringLiteral("2"));
+    control<QLineEdit>(window, "TxtStartup").setText(QStringLiteral("C:\\Jobs"));
+    control<QCheckBox>(window, "ChkClose").setChecked(false);
     save();
 
     EXPECT_FALSE(window.isVisible());
@@ -68,7 +68,7 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
     EXPECT_EQ(setting(DrosselSettings::PickFiles), QStringLiteral("C:\\Jobs"));
     EXPECT_EQ(setting(DrosselSettings::CloseExit), QStringLiteral("False"));
     EXPECT_EQ(setting(DrosselSettings::OnTop), QStringLiteral("True"));
-    EXPECT_EQ(form->CmdPrinter[index]->text(), QStringLiteral("Big %1").arg(index));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", index).text(), QStringLiteral("Big %1").arg(index));
     for (int other = 0; other < 4; ++other) {
         if (other != index) {
             EXPECT_EQ(setting(PaperKeys[other] + QStringLiteral("Plotter")), QStringLiteral("<none>"));
@@ -78,13 +78,14 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
     // Opened again, the window shows what was saved; saved unchanged, it
     // keeps the stored paper.
     press(index, Qt::RightButton);
-    EXPECT_EQ(window.FrPrinter->title(), QStringLiteral("Printer Settings For: Big %1").arg(index));
-    EXPECT_EQ(window.PloterName->currentText(), Wide);
-    EXPECT_EQ(window.PaperSize1->currentText(), ArchD);
-    EXPECT_EQ(window.CmbRotation->currentText(), QStringLiteral("180"));
-    EXPECT_EQ(window.CmbRotation->count(), 4);
-    EXPECT_FALSE(window.ChkClose->isChecked());
-    EXPECT_TRUE(window.ChkTop->isChecked());
+    EXPECT_EQ(control<QGroupBox>(window, "FrPrinter").title(), QStringLiteral("Printer Settings For: Big %1").arg(index));
+    EXPECT_EQ(control<QComboBox>(window, "PloterName").currentText(), Wide);
+    // The paper as the list shows it, not its canonical name.
+    EXPECT_EQ(control<QComboBox>(window, "PaperSize1").currentText(), QStringLiteral("ARCH D (24.00 x 36.00 Inches)"));
+    EXPECT_EQ(control<QComboBox>(window, "CmbRotation").currentText(), QStringLiteral("180"));
+    EXPECT_EQ(control<QComboBox>(window, "CmbRotation").count(), 4);
+    EXPECT_FALSE(control<QCheckBox>(window, "ChkClose").isChecked());
+    EXPECT_TRUE(control<QCheckBox>(window, "ChkTop").isChecked());
     save();
     EXPECT_EQ(setting(key + QStringLiteral("MediaName")), ArchD);
     EXPECT_EQ(setting(key + QStringLiteral("Plotter")), Wide);
@@ -96,6 +97,62 @@ TEST_P(SettingsRoundTrip, APaperButtonIsSetUpSavedAndReadBackUnderItsOwnKeys)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPaperButton, SettingsRoundTrip, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(FrmSettingTest, ATypedPaperIsThePaperSavedAndOneNotListedIsRefused)
+{
+    press(0, Qt::RightButton);
+    FrmSetting& window = settingsWindow();
+    QComboBox& papers = control<QComboBox>(window, "PaperSize1");
+    pick(&control<QComboBox>(window, "PloterName"), Laser);
+    pick(&papers, QStringLiteral("Letter (8.50 x 11.00 Inches)"));
+    // Typed over the pick, in another case: the paper typed is the one saved.
+    papers.setEditText(QStringLiteral("tabloid (11.00 x 17.00 inches)"));
+    save();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Tabloid);
+
+    // A canonical name typed is that paper too.
+    press(0, Qt::RightButton);
+    EXPECT_EQ(papers.currentText(), QStringLiteral("Tabloid (11.00 x 17.00 Inches)"));
+    papers.setEditText(Letter);
+    save();
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+
+    // A name the plotter does not have is refused by name, and nothing of the
+    // window is saved.
+    press(0, Qt::RightButton);
+    control<QLineEdit>(window, "TxtName").setText(QStringLiteral("Renamed"));
+    pick(&papers, QStringLiteral("Legal (8.50 x 14.00 Inches)"));
+    papers.setEditText(QStringLiteral("Legal Long"));
+    ui.expectMsgBox(forms::msgbox::Ok);
+    save();
+    EXPECT_EQ(ui.last().text, QStringLiteral("The Plotter Has No Paper \"Legal Long\": Pick One From The List"));
+    EXPECT_EQ(ui.last().style, forms::msgbox::Exclamation);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+    EXPECT_EQ(setting(QStringLiteral("Img85x11PrinterName")), QString());
+
+    // An emptied paper box names nothing and is refused too.
+    papers.setEditText(QString());
+    ui.expectMsgBox(forms::msgbox::Ok, QStringLiteral("\"\""));
+    save();
+    EXPECT_EQ(setting(QStringLiteral("Img85x11MediaName")), Letter);
+}
+
+TEST_F(FrmSettingTest, AStoredPaperTheLayoutsDeviceLacksIsShownAsStoredAndKeptByASaveWithoutChanges)
+{
+    // The active drawing's device has no such paper, so the host cannot name
+    // it: the window shows and keeps the stored name.
+    setUpButton(2, Wide, ArchD, QStringLiteral("Plans"));
+    document->activeLayout()->setConfigName(Laser);
+    press(2, Qt::RightButton);
+    QComboBox& papers = control<QComboBox>(settingsWindow(), "PaperSize1");
+    EXPECT_EQ(papers.currentText(), ArchD);
+    EXPECT_EQ(papers.currentIndex(), -1);
+    save();
+    EXPECT_FALSE(settingsWindow().isVisible());
+    EXPECT_EQ(setting(QStringLiteral("Img17x22MediaName")), ArchD);
+}
 
 TEST_F(FrmSettingTest, ALeftClickOnAButtonNotSetUpOpensTheSettingsAndPlotsNothing)
 {
@@ -110,11 +167,11 @@ TEST_F(FrmSettingTest, AnEmptyNameKeepsTheButtonsCaption)
 {
     setUpButton(0, Laser, Letter, QStringLiteral("Letter"));
     start();
-    EXPECT_EQ(form->CmdPrinter[0]->text(), QStringLiteral("Letter"));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 0).text(), QStringLiteral("Letter"));
     press(1, Qt::RightButton);
     save();
-    EXPECT_EQ(form->CmdPrinter[1]->text(), QStringLiteral("11 x 17"));
-    EXPECT_EQ(form->CmdPrinter[0]->text(), QStringLiteral("Letter"));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 1).text(), QStringLiteral("11 x 17"));
+    EXPECT_EQ(control<QPushButton>(*form, "CmdPrinter", 0).text(), QStringLiteral("Letter"));
     EXPECT_EQ(setting(QStringLiteral("Img11x17PrinterName")), QString());
 }
 
@@ -124,8 +181,8 @@ TEST_F(FrmSettingTest, CopiesMustBeAWholeNumberOfAtLeastOneAndABadOneSavesNothin
     FrmSetting& window = settingsWindow();
     for (const QString& bad : {QStringLiteral("0"), QStringLiteral("2.5"), QStringLiteral("two"), QString(),
                                QStringLiteral("-1")}) {
-        window.TxtName->setText(QStringLiteral("Changed"));
-        window.TxtCopy->setText(bad);
+        control<QLineEdit>(window, "TxtName").setText(QStringLiteral("Changed"));
+        control<QLineEdit>(window, "TxtCopy").setText(bad);
         ui.expectMsgBox(forms::msgbox::Ok);
         save();
         EXPECT_EQ(ui.last().text, QStringLiteral("Copies Must Be A Whole Number Of At Least 1, Not \"%1\"").arg(bad));
@@ -133,7 +190,7 @@ TEST_F(FrmSettingTest, CopiesMustBeAWholeNumberOfAtLeastOneAndABadOneSavesNothin
         EXPECT_EQ(setting(QStringLiteral("Img85x11PrinterName")), QStringLiteral("<none>"));
         EXPECT_EQ(setting(DrosselSettings::NumberCopy), QStringLiteral("<none>"));
     }
-    window.TxtCopy->setText(QStringLiteral(" 12 "));
+    control<QLineEdit>(window, "TxtCopy").setText(QStringLiteral(" 12 "));
     save();
     EXPECT_EQ(setting(DrosselSettings::NumberCopy), QStringLiteral(" 12 "));
 }
@@ -147,7 +204,7 @@ TEST_F(FrmSettingTest, AFailedLoadIsReportedAndCannotBlankTheStoredSettings)
     press(0, Qt::RightButton);
     EXPECT_EQ(ui.last().style, forms::msgbox::Critical);
     EXPECT_FALSE(settingsWindow().loadSucceeded());
-    EXPECT_FALSE(settingsWindow().CmdSaveSettings->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(settingsWindow(), "CmdSaveSettings").isEnabled());
 
     settingsWindow().CmdSaveSettings_Click();
     EXPECT_EQ(setting(DrosselSettings::Rotation), QStringLiteral("0"));
@@ -157,7 +214,7 @@ TEST_F(FrmSettingTest, AFailedLoadIsReportedAndCannotBlankTheStoredSettings)
     // Loaded again once the host answers, it saves as usual.
     settingsWindow().close();
     press(0, Qt::RightButton);
-    EXPECT_TRUE(settingsWindow().CmdSaveSettings->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(settingsWindow(), "CmdSaveSettings").isEnabled());
 }
 
 TEST_F(FrmSettingTest, TheWindowKeepsTheButtonItWasOpenedForWhenAnotherIsPressed)
@@ -165,7 +222,7 @@ TEST_F(FrmSettingTest, TheWindowKeepsTheButtonItWasOpenedForWhenAnotherIsPressed
     setUpButton(1, Laser, Tabloid, QStringLiteral("Tabloid"));
     saveSetting(DrosselSettings::CloseExit, DrosselSettings::False);
     press(0, Qt::RightButton);
-    settingsWindow().TxtName->setText(QStringLiteral("Letter"));
+    control<QLineEdit>(settingsWindow(), "TxtName").setText(QStringLiteral("Letter"));
     press(1);  // plots on the other button meanwhile
     EXPECT_EQ(module->PaperKey, QStringLiteral("Img11x17"));
     EXPECT_EQ(host->plotJobs().size(), 1u);
@@ -179,13 +236,13 @@ TEST_F(FrmSettingTest, TheWindowKeepsTheButtonItWasOpenedForWhenAnotherIsPressed
     press(0, Qt::RightButton);
     press(1, Qt::RightButton);
     EXPECT_EQ(settingsWindow().paperKey(), QStringLiteral("Img11x17"));
-    EXPECT_EQ(settingsWindow().TxtName->text(), QStringLiteral("Tabloid"));
+    EXPECT_EQ(control<QLineEdit>(settingsWindow(), "TxtName").text(), QStringLiteral("Tabloid"));
 }
 
 TEST_F(FrmSettingTest, ADeviceTheHostRefusesIsReportedWithoutALocation)
 {
     press(0, Qt::RightButton);
-    settingsWindow().PloterName->setEditText(QStringLiteral("Gone.pc3"));
+    control<QComboBox>(settingsWindow(), "PloterName").setEditText(QStringLiteral("Gone.pc3"));
     ui.expectMsgBox(forms::msgbox::Ok);
     dispatcher.run([&] { settingsWindow().PloterName_Click(); });
     EXPECT_TRUE(ui.last().text.endsWith(QStringLiteral("no plot device Gone.pc3")));

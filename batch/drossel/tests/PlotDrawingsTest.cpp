@@ -55,7 +55,7 @@ TEST_F(PlotDrawings, SinglePlotWritesTheLayoutInOrderThenPlotsSavesAndEnds)
     EXPECT_EQ(job.plotType, cad::plotType::Extents);
     EXPECT_EQ(job.copies, 1);
     EXPECT_EQ(job.styleSheet, QStringLiteral("monochrome.ctb"));
-    EXPECT_EQ(form->ButtonPlotter, Laser);
+    EXPECT_EQ(module->ButtonPlotter, Laser);
     EXPECT_EQ(module->PaperKey, QStringLiteral("Img11x17"));
     // "CloseExit" defaults to "True": a single plot ends the program.
     EXPECT_TRUE(dispatcher.ended());
@@ -66,7 +66,7 @@ TEST_F(PlotDrawings, RotationScaleAndCopiesFollowTheirTextsAndUnknownTextsWriteN
     saveSetting(DrosselSettings::CloseExit, DrosselSettings::False);
     saveSetting(DrosselSettings::Rotation, QStringLiteral("270"));
     saveSetting(DrosselSettings::NumberCopy, QStringLiteral("3"));
-    form->Scaleit->setEditText(QStringLiteral("1:2"));
+    control<QComboBox>(*form, "Scaleit").setEditText(QStringLiteral("1:2"));
     press(1);
     ASSERT_EQ(host->plotJobs().size(), 1u);
     EXPECT_EQ(host->plotJobs()[0].rotation, 3);
@@ -75,7 +75,7 @@ TEST_F(PlotDrawings, RotationScaleAndCopiesFollowTheirTextsAndUnknownTextsWriteN
 
     host->journal().clear();
     saveSetting(DrosselSettings::Rotation, QStringLiteral("45"));
-    form->Scaleit->setEditText(QStringLiteral("3:1"));
+    control<QComboBox>(*form, "Scaleit").setEditText(QStringLiteral("3:1"));
     press(1);
     ASSERT_EQ(host->plotJobs().size(), 2u);
     // The layout keeps what it had.
@@ -149,22 +149,23 @@ TEST_F(PlotDrawings, CentringShowsTheHostsOriginAndClearingItSwitchesTheLayoutsC
     layout->setWindowToPlot({0, 0}, {4, 2});
     layout->setPlotType(cad::plotType::Window);
     layout->setPlotRotation(0);
-    form->Scaleit->setCurrentIndex(form->Scaleit->findText(QStringLiteral("1:1")));
-    emit form->Scaleit->activated(form->Scaleit->currentIndex());
+    QComboBox& scale = control<QComboBox>(*form, "Scaleit");
+    scale.setCurrentIndex(scale.findText(QStringLiteral("1:1")));
+    emit scale.activated(scale.currentIndex());
     EXPECT_EQ(setting(DrosselSettings::Scaleit2), QStringLiteral("1:1"));
 
-    form->ChkCenter->setChecked(true);
-    emit form->ChkCenter->clicked(true);
-    EXPECT_EQ(form->TxtX->text(), QStringLiteral("2.25"));
-    EXPECT_EQ(form->TxtY->text(), QStringLiteral("4.5"));
+    control<QCheckBox>(*form, "ChkCenter").setChecked(true);
+    emit control<QCheckBox>(*form, "ChkCenter").clicked(true);
+    EXPECT_EQ(control<QLineEdit>(*form, "TxtX").text(), QStringLiteral("2.25"));
+    EXPECT_EQ(control<QLineEdit>(*form, "TxtY").text(), QStringLiteral("4.5"));
     EXPECT_TRUE(activeLayout().center);
     EXPECT_EQ(activeLayout().standardScale, cad::standardScale::OneToOne);
     EXPECT_EQ(setting(DrosselSettings::Center), QStringLiteral("True"));
 
-    form->ChkCenter->setChecked(false);
-    emit form->ChkCenter->clicked(false);
-    EXPECT_EQ(form->TxtX->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->TxtY->text(), QStringLiteral("0"));
+    control<QCheckBox>(*form, "ChkCenter").setChecked(false);
+    emit control<QCheckBox>(*form, "ChkCenter").clicked(false);
+    EXPECT_EQ(control<QLineEdit>(*form, "TxtX").text(), QStringLiteral("0"));
+    EXPECT_EQ(control<QLineEdit>(*form, "TxtY").text(), QStringLiteral("0"));
     EXPECT_FALSE(activeLayout().center);
     EXPECT_EQ(setting(DrosselSettings::Center), QStringLiteral("False"));
 }
@@ -178,8 +179,8 @@ TEST_F(PlotDrawings, AStyleSheetMissingFromTheHostIsRefusedAsAPenAndNothingIsSav
     withOldPens.styleSheet = QStringLiteral("Old Pens.ctb");
     layout->setSettings(withOldPens);
     start();
-    EXPECT_EQ(form->PenStyles->currentText(), QStringLiteral("Old Pens.ctb (Missing)"));
-    EXPECT_EQ(form->PenStyles->count(), 4);
+    EXPECT_EQ(control<QComboBox>(*form, "PenStyles").currentText(), QStringLiteral("Old Pens.ctb (Missing)"));
+    EXPECT_EQ(control<QComboBox>(*form, "PenStyles").count(), 4);
     host->journal().clear();
 
     ui.expectMsgBox(forms::msgbox::Ok);
@@ -194,7 +195,8 @@ TEST_F(PlotDrawings, AStyleSheetMissingFromTheHostIsRefusedAsAPenAndNothingIsSav
     EXPECT_FALSE(dispatcher.ended());
 
     // Picking a table the host has plots.
-    form->PenStyles->setCurrentIndex(form->PenStyles->findText(QStringLiteral("Grayscale.ctb")));
+    QComboBox& penStyles = control<QComboBox>(*form, "PenStyles");
+    penStyles.setCurrentIndex(penStyles.findText(QStringLiteral("Grayscale.ctb")));
     press(1);
     ASSERT_EQ(host->plotJobs().size(), 1u);
     EXPECT_EQ(host->plotJobs()[0].styleSheet, QStringLiteral("Grayscale.ctb"));
@@ -202,8 +204,8 @@ TEST_F(PlotDrawings, AStyleSheetMissingFromTheHostIsRefusedAsAPenAndNothingIsSav
 
 TEST_F(PlotDrawings, PreviewShowsWithoutPlottingSavesAndNeverEnds)
 {
-    form->ChkPreview->setChecked(true);
-    emit form->ChkPreview->clicked(true);
+    control<QCheckBox>(*form, "ChkPreview").setChecked(true);
+    emit control<QCheckBox>(*form, "ChkPreview").clicked(true);
     press(1);
 
     const QStringList calls = journal({QStringLiteral("Plot.DisplayPlotPreview"), QStringLiteral("Plot.PlotToDevice"),

@@ -22,7 +22,7 @@ protected:
 
     FrmSetting& window() { return form->settingsWindow(); }
 
-    void pickWindow() { window().CmdWindow->click(); }
+    void pickWindow() { control<QPushButton>(window(), "CmdWindow").click(); }
 
     void expectBothShown()
     {
@@ -66,9 +66,9 @@ TEST_F(WindowPick, TwoPointsStoreTheHostsCornersAndSwitchToWindowPlotting)
     EXPECT_EQ(module->WindowLowerLeft, (cad::Point2{0, 5}));
     EXPECT_EQ(module->WindowUpperRight, (cad::Point2{10, 20}));
     EXPECT_TRUE(module->WindowPlot);
-    EXPECT_TRUE(window().OptWindow->isEnabled());
-    EXPECT_TRUE(window().OptWindow->isChecked());
-    EXPECT_FALSE(window().OptExtents->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(window(), "OptWindow").isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(window(), "OptWindow").isChecked());
+    EXPECT_FALSE(control<QRadioButton>(window(), "OptExtents").isEnabled());
     EXPECT_EQ(ui.last().text, QStringLiteral("Lower Left: 0, 5\r\nUpper Right: 10, 20"));
     EXPECT_EQ(ui.last().style, forms::msgbox::OkOnly);
     expectBothShown();
@@ -85,7 +85,7 @@ TEST_F(WindowPick, TwoPointsStoreTheHostsCornersAndSwitchToWindowPlotting)
     window().close();
     press(0, Qt::RightButton);
     EXPECT_FALSE(module->WindowPlot);
-    EXPECT_TRUE(window().OptExtents->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(window(), "OptExtents").isChecked());
 }
 
 TEST_F(WindowPick, EnterAtTheSecondPointWritesNoWindowAndKeepsTheEarlierCorners)
@@ -110,6 +110,34 @@ TEST_F(WindowPick, APromptTheHostKeepsFailingIsAskedAFewTimesThenTakenAsCancelle
     EXPECT_EQ(journal({QStringLiteral("Utility.GetPoint")}).size(), 1 + FrmSetting::PickRetries);
     EXPECT_TRUE(journal({QStringLiteral("Layout.SetWindowToPlot")}).isEmpty());
     EXPECT_FALSE(module->WindowLowerLeft.has_value());
+    expectBothShown();
+}
+
+TEST_F(WindowPick, EscAtEitherCornerEndsThePickAtOnce)
+{
+    module->WindowLowerLeft = cad::Point2{1, 1};
+    user.esc();
+    pickWindow();
+    EXPECT_EQ(user.prompts(), (QStringList{QStringLiteral("Click the lower-left of the window.")}));
+    expectBothShown();
+
+    user.point(10, 20).esc();
+    pickWindow();
+    EXPECT_EQ(journal({QStringLiteral("Utility.GetPoint")}).size(), 3);
+    EXPECT_TRUE(journal({QStringLiteral("Layout.SetWindowToPlot")}).isEmpty());
+    EXPECT_EQ(module->WindowLowerLeft, (cad::Point2{1, 1}));
+    EXPECT_FALSE(module->WindowPlot);
+    expectBothShown();
+}
+
+TEST_F(WindowPick, ACancelInTheLastPromptCountsInAnyCase)
+{
+    // The prompt fails before the host shows it, with its command line
+    // still reading a cancel.
+    host->context().setAppVariable(QStringLiteral("LASTPROMPT"), QStringLiteral("Command: *CANCEL*"));
+    host->failures().failNext(QStringLiteral("Utility.GetPoint"), cad::err::ExceptionOccurred);
+    pickWindow();
+    EXPECT_EQ(journal({QStringLiteral("Utility.GetPoint")}).size(), 1);
     expectBothShown();
 }
 

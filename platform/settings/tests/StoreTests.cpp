@@ -3,8 +3,11 @@
 #include "platform/testing/ErrorOf.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using settings::Store;
 using testing_env::errorOf;
@@ -12,6 +15,26 @@ using testing_env::errorOf;
 namespace {
 
 using Pairs = QList<QPair<QString, QString>>;
+
+// Which file the path names and when it was last written: a rewrite replaces
+// the file, so the identity changes with every write.
+struct FileIdentity {
+    ino_t inode = 0;
+    timespec modified{};
+    bool operator==(const FileIdentity& other) const
+    {
+        return inode == other.inode && modified.tv_sec == other.modified.tv_sec
+               && modified.tv_nsec == other.modified.tv_nsec;
+    }
+};
+
+FileIdentity identityOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return FileIdentity{status.st_ino, status.st_mtim};
+}
 
 class StoreTest : public ::testing::Test {
 protected:
@@ -34,6 +57,34 @@ TEST_F(StoreTest, NamesMatchWithoutRegardToCaseAndKeepTheirFirstSpelling)
     Store again(path);
     EXPECT_EQ(again.all(QStringLiteral("kandrel"), QStringLiteral("settings")),
               (Pairs{{QStringLiteral("ProjectPath"), QStringLiteral("B")}}));
+}
+
+TEST_F(StoreTest, AValueEqualToTheStoredOneIsNotWrittenAndAnyOtherIs)
+{
+    const QString app = QStringLiteral("DROSSEL");
+    const QString section = QStringLiteral("Settings");
+    Store store(path);
+    store.save(app, section, QStringLiteral("Center"), QStringLiteral("True"));
+    const FileIdentity before = identityOf(path);
+
+    store.save(app, section, QStringLiteral("Center"), QStringLiteral("True"));
+    store.save(QStringLiteral("drossel"), QStringLiteral("SETTINGS"), QStringLiteral("center"), QStringLiteral("True"));
+    EXPECT_EQ(identityOf(path), before) << "an unchanged value rewrote the file";
+
+    // Another text, if only in case, is another value; so is a new key, even
+    // an empty one.
+    store.save(app, section, QStringLiteral("Center"), QStringLiteral("true"));
+    EXPECT_NE(identityOf(path), before);
+    EXPECT_EQ(store.get(app, section, QStringLiteral("Center")), QStringLiteral("true"));
+    store.save(app, section, QStringLiteral("PickFiles"), QString());
+    EXPECT_EQ(store.all(app, section).size(), 2);
+
+    // The comparison is with the file as it is now, not as this store last
+    // saw it.
+    Store other(path);
+    other.save(app, section, QStringLiteral("Center"), QStringLiteral("False"));
+    store.save(app, section, QStringLiteral("Center"), QStringLiteral("true"));
+    EXPECT_EQ(other.get(app, section, QStringLiteral("Center")), QStringLiteral("true"));
 }
 
 TEST_F(StoreTest, MissingValuesGiveTheDefaultAndListsKeepSavingOrder)
