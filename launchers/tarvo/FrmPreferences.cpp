@@ -143,6 +143,9 @@ void FrmPreferences::Form_Load()
         else
             OptSideBarOff->setChecked(true);
         sideBarLoaded_ = true;
+        // A long path shows its beginning, where the folders tell it apart.
+        for (QLineEdit* box : {TxtLeft, TxtMiddle, TxtFavorites})
+            box->setCursorPosition(0);
     } catch (const runtime::Error& error) {
         LauncherError::show(*session_.env.ui, error, location::FormLoad);
     }
