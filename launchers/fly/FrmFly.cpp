@@ -6,6 +6,7 @@
 #include "platform/forms/ClickLabel.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/TopMost.h"
 #include "platform/forms/Twips.h"
@@ -150,9 +151,7 @@ void FrmFly::Pic_Click(int index)
 
 void FrmFly::LblSettings_Click()
 {
-    settings_->show();
-    settings_->raise();
-    settings_->activateWindow();
+    forms::showInFront(settings_);
 }
 
 // At once: an open settings window goes without saving.

@@ -4,6 +4,7 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/runtime/Error.h"
@@ -83,9 +84,7 @@ void FrmSettings::Form_Load()
 {
     // In the middle of the screen: the palette it belongs to is a strip at
     // the edge.
-    QRect placed(QPoint(), sizeHint());
-    placed.moveCenter(QRect(QPoint(), session_.env.desktop->screenSize()).center());
-    move(placed.topLeft());
+    forms::centreOnScreen(this, *session_.env.desktop);
 
     loadedRows_.fill(false);
     for (QLineEdit* path : TxtPath)

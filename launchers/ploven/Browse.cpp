@@ -6,6 +6,7 @@
 #include "platform/forms/Desktop.h"
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/DriveListBox.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
@@ -69,9 +70,7 @@ QString Browse::pickerSpelling(const QString& folder)
 
 void Browse::Form_Load()
 {
-    QRect placed(QPoint(), sizeHint());
-    placed.moveCenter(QRect(QPoint(), module_.env().desktop->screenSize()).center());
-    move(placed.topLeft());
+    forms::centreOnScreen(this, *module_.env().desktop);
     try {
         Drive1->setDrive(DriveC);
         Dir1->setPath(DriveC);

@@ -8,6 +8,7 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/runtime/EndProgram.h"
@@ -106,9 +107,7 @@ bool Qel_Ploven::eventFilter(QObject* watched, QEvent* event)
 void Qel_Ploven::Form_Load()
 {
     // In the middle of the screen.
-    QRect placed(QPoint(), sizeHint());
-    placed.moveCenter(QRect(QPoint(), module_.env().desktop->screenSize()).center());
-    move(placed.topLeft());
+    forms::centreOnScreen(this, *module_.env().desktop);
 
     if (!module_.AcadProj())
         return;
@@ -182,9 +181,7 @@ void Qel_Ploven::ListAlisp_MouseDown(int button)
 
 void Qel_Ploven::showSettings()
 {
-    settings_->show();
-    settings_->raise();
-    settings_->activateWindow();
+    forms::showInFront(settings_);
 }
 
 void Qel_Ploven::CmdSettings_Click() { showSettings(); }

@@ -6,6 +6,7 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 
@@ -57,9 +58,7 @@ void Qel_Ploven_Settings::layOut()
 
 void Qel_Ploven_Settings::Form_Load()
 {
-    QRect placed(QPoint(), sizeHint());
-    placed.moveCenter(QRect(QPoint(), module_.env().desktop->screenSize()).center());
-    move(placed.topLeft());
+    forms::centreOnScreen(this, *module_.env().desktop);
     Text1->setText(module_.Location);
 }
 
@@ -76,9 +75,7 @@ void Qel_Ploven_Settings::Command1_Click()
 
 void Qel_Ploven_Settings::Command2_Click()
 {
-    browse_->show();
-    browse_->raise();
-    browse_->activateWindow();
+    forms::showInFront(browse_);
 }
 
 void Qel_Ploven_Settings::takeFolder(const QString& folder) { Text1->setText(folder); }

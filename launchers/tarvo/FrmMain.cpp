@@ -10,6 +10,7 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/TrayIcon.h"
@@ -203,16 +204,12 @@ void FrmMain::MnuHelp_Click()
 
 void FrmMain::MnuAbout_Click()
 {
-    about_.show();
-    about_.raise();
-    about_.activateWindow();
+    forms::showInFront(&about_);
 }
 
 void FrmMain::MnuPreferences_Click()
 {
-    preferences_.show();
-    preferences_.raise();
-    preferences_.activateWindow();
+    forms::showInFront(&preferences_);
 }
 
 void FrmMain::explore(const QString& folder)

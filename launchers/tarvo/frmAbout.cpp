@@ -4,13 +4,13 @@
 #include "platform/env/Environment.h"
 #include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/runtime/Program.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRect>
 
 namespace tarvo {
 
@@ -71,9 +71,7 @@ void frmAbout::Form_Load()
     // The launcher's own window is never on screen: the middle of the screen
     // stands in for the middle of its owner.
     adjustSize();
-    QRect placed(QPoint(), size());
-    placed.moveCenter(QRect(QPoint(), session_.env.desktop->screenSize()).center());
-    move(placed.topLeft());
+    forms::centreOnScreen(this, *session_.env.desktop);
 }
 
 void frmAbout::cmdOK_Click() { unload(); }
