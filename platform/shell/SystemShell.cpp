@@ -91,6 +91,12 @@ QString SystemShell::locateProgram(const QString& candidate) const
     const QString bare = withoutExe(host);
     if (isFile(bare))
         return QFileInfo(bare).absoluteFilePath();
+    // The resolver finds a name in any case ("Fly.exe" for "fly"), so the
+    // name without ".exe" goes through it too.
+    const QString bareCandidate = withoutExe(candidate);
+    const QString resolvedBare = bareCandidate.isEmpty() ? QString() : resolveQuietly(bareCandidate);
+    if (isFile(resolvedBare))
+        return QFileInfo(resolvedBare).absoluteFilePath();
     const QString provided = providedProgram(candidate);
     if (!provided.isEmpty())
         return provided;

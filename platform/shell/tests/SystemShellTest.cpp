@@ -33,6 +33,24 @@ Shell::PathResolver driveC(const QString& hostFolder)
     };
 }
 
+// Maps "c:\" to a host folder and finds each existing name in any case, as
+// the files layer does; a name that is not there keeps its spelling.
+Shell::PathResolver driveCAnyCase(const QString& hostFolder)
+{
+    return [hostFolder](const QString& path) {
+        QString host = hostFolder;
+        for (const QString& part : path.mid(3).split(u'\\', Qt::SkipEmptyParts)) {
+            const QStringList entries = QDir(host).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            QString found = part;
+            for (const QString& entry : entries)
+                if (entry.compare(part, Qt::CaseInsensitive) == 0)
+                    found = entry;
+            host += u'/' + found;
+        }
+        return host;
+    };
+}
+
 // A program that writes its arguments, one per line, to args.txt beside itself.
 void writeArgumentEcho(const QString& path)
 {
@@ -68,6 +86,17 @@ TEST(SystemShellTest, StartsUnquotedWindowsPathWithBlanksThroughTheResolver)
     const qint64 id = shell.startProgram(R"(c:\My Tools\run.exe /e, "two words" x)", WindowStyle::NormalFocus);
     EXPECT_GT(id, 0);
     EXPECT_EQ(waitForFile(c.filePath("My Tools/args.txt")), "/e,\ntwo words\nx\n");
+}
+
+TEST(SystemShellTest, AProgramNamedWithExeInAnotherCaseStartsTheHostProgram)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("tarvo"));
+    writeArgumentEcho(c.filePath("tarvo/fly"));
+    SystemShell shell(driveCAnyCase(c.path()), c.filePath("shell"));
+
+    EXPECT_GT(shell.startProgram(R"("c:\Tarvo\Fly.exe")", WindowStyle::NormalFocus), 0);
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
 }
 
 TEST(SystemShellTest, StartFailuresRaiseTheirNumbers)
