@@ -83,7 +83,10 @@ void Browse::Drive1_Change()
 {
     // A drive that cannot be read leaves the folder list where it was, and
     // the drive list goes back to that folder's drive.
-    if (runtime::passOver([&] { Dir1->setPath(Drive1->drive() + u'\\'); }))
+    const QString drive = Drive1->drive();
+    if (drive.isEmpty())
+        return;
+    if (runtime::passOver([&] { Dir1->setPath(drive + u'\\'); }))
         runtime::passOver([&] { Drive1->setDrive(Dir1->path()); });
 }
 

@@ -5,6 +5,7 @@
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/DriveListBox.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 
@@ -107,6 +108,24 @@ TEST_F(SettingsTest, ADriveRootReachesTheFormWithTwoBackslashesAndCancelChangesN
     press(settings(), "Command2");
     press(browse(), "Command2");
     EXPECT_EQ(text1().text(), "kept");
+}
+
+TEST_F(SettingsTest, ADriveThatCannotBeReadLeavesThePickerWhereItWas)
+{
+    const QString d = t.drive("D");
+    openSettings();
+    press(settings(), "Command2");
+    auto& drives = testing_env::control<forms::DriveListBox>(browse(), "Drive1");
+    drives.refresh();
+    ASSERT_TRUE(QDir(d).removeRecursively());
+    // The user picks drive D: in the list.
+    auto* combo = drives.findChild<QComboBox*>();
+    ASSERT_NE(combo, nullptr);
+    ASSERT_GE(combo->findText("d:"), 0);
+    emit combo->activated(combo->findText("d:"));
+    EXPECT_EQ(testing_env::control<forms::DirListBox>(browse(), "Dir1").path(), R"(C:\)");
+    EXPECT_EQ(drives.drive(), "c:");
+    EXPECT_FALSE(t.dispatcher().ended());
 }
 
 TEST_F(SettingsTest, WithoutDriveCThePickerSaysSo)
