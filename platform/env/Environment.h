@@ -7,7 +7,7 @@ namespace runtime { struct Program; class Clock; }
 namespace settings { class Store; class Registry; }
 namespace files { class FileSystem; }
 namespace shell { class Shell; }
-namespace forms { class Interaction; class Dispatcher; }
+namespace forms { class Interaction; class Dispatcher; class Desktop; }
 namespace cad { class HostRegistry; }
 
 namespace env {
@@ -21,6 +21,7 @@ struct Environment {
     shell::Shell* shell = nullptr;
     forms::Interaction* ui = nullptr;
     forms::Dispatcher* dispatcher = nullptr;
+    forms::Desktop* desktop = nullptr;
     cad::HostRegistry* hosts = nullptr;
 };
 

@@ -8,10 +8,12 @@
 #include "platform/forms/FilesPathMapper.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/QtInteraction.h"
+#include "platform/forms/SystemDesktop.h"
 #include "platform/runtime/Program.h"
 #include "platform/runtime/SystemClock.h"
 #include "platform/settings/Registry.h"
 #include "platform/settings/Store.h"
+#include "platform/shell/ProgramIcons.h"
 #include "platform/shell/SystemShell.h"
 
 #include <QApplication>
@@ -48,6 +50,13 @@ struct SystemEnvironment::Parts {
         // A program ends through its own unload handlers only: its main window
         // hides during picks and batch runs, which must not end it.
         QApplication::setQuitOnLastWindowClosed(false);
+        // Every program of the suite shows its own tile, which is also what
+        // a button that starts it shows (see ProgramIcons).
+        QApplication::setWindowIcon(shell::ProgramIcons::suiteIcon(program.exeName));
+        // The host program stands in for the CAD program's executable, which
+        // the programs start by the path it had on the original platform.
+        shell.provideProgram(QStringLiteral("acad.exe"),
+                             QCoreApplication::applicationDirPath() + QStringLiteral("/cadhost"));
         embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
         environment.program = &program;
         environment.clock = &clock;
@@ -57,6 +66,7 @@ struct SystemEnvironment::Parts {
         environment.shell = &shell;
         environment.ui = &ui;
         environment.dispatcher = &dispatcher;
+        environment.desktop = &desktop;
         environment.hosts = &hosts;
     }
 
@@ -67,6 +77,7 @@ struct SystemEnvironment::Parts {
     forms::FilesPathMapper paths;
     forms::QtInteraction ui;
     forms::Dispatcher dispatcher;
+    forms::SystemDesktop desktop;
     settings::Store store;
     settings::Registry registry;
     shell::SystemShell shell;

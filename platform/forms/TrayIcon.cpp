@@ -20,8 +20,12 @@ void TrayIcon::add(const QIcon& icon, const QString& tip)
         return;
     if (!systemIcon_) {
         systemIcon_ = std::make_unique<QSystemTrayIcon>();
-        connect(systemIcon_.get(), &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { activated(reason); });
+        // Queued: a handler may pop up a menu and run its event loop, which
+        // must not happen inside the tray widget's own mouse event, whose
+        // processing goes on after the signal returns.
+        connect(
+            systemIcon_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { activated(reason); }, Qt::QueuedConnection);
     }
     // An icon without an image would not show at all.
     QIcon shown = icon;

@@ -2,9 +2,12 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
+#include "platform/shell/ExplorerCommand.h"
+#include "platform/shell/ProgramIcons.h"
 #include "platform/shell/ShortcutFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <stdexcept>
 
 namespace shell {
@@ -89,6 +92,8 @@ qint64 RecordingShell::startProgram(const QString& commandLine, WindowStyle styl
     record(ShellCall::Kind::StartProgram, commandLine, qint64(style));
     raiseIfFailing(ShellCall::Kind::StartProgram);
     checkWindowStyle(style);
+    if (ExplorerCommand::folderOf(commandLine))
+        return 0;
     CommandLine::parse(commandLine, [this](const QString& c) { return locateProgram(c); });
     return nextTaskId_++;
 }
@@ -109,6 +114,18 @@ bool RecordingShell::showHelp(const QString& helpFile)
 {
     record(ShellCall::Kind::ShowHelp, helpFile);
     return !fails(ShellCall::Kind::ShowHelp);
+}
+
+QIcon RecordingShell::programIcon(const QString& path)
+{
+    record(ShellCall::Kind::ProgramIcon, path);
+    if (path.isEmpty() || locateProgram(path).isEmpty())
+        return {};
+    const qsizetype nameStart = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    const QString folder = path.left(std::max<qsizetype>(nameStart, 0));
+    if (!suiteFolder_.isEmpty() && programKey(folder) == programKey(suiteFolder_))
+        return ProgramIcons::suiteIcon(path);
+    return ProgramIcons::plainIcon();
 }
 
 QString RecordingShell::knownFolder(KnownFolder folder)

@@ -15,7 +15,8 @@ namespace shell {
 
 // The shell of tests: it records every call in order, starts and opens nothing,
 // and answers from a script: which programs exist, the rnd() values to give,
-// which kinds of call fail. Special folders and recent-document links are real
+// which kinds of call fail. A start of the file manager on a folder counts as
+// started whatever the folder. Special folders and recent-document links are real
 // folders and files under a test root, so tests can look at the links made.
 class RecordingShell : public Shell {
 public:
@@ -27,6 +28,9 @@ public:
     // A program path that exists; matched without regard to case, "/" and "\"
     // alike.
     void addProgram(const QString& path);
+    // The folder the suite's programs stand in (Windows-style, as the programs
+    // write it): programs there show the suite's icons. Empty: none does.
+    void setSuiteFolder(const QString& folder) { suiteFolder_ = folder; }
     // The next rnd() answers, in order; afterwards the usual sequence goes on.
     // Throws std::invalid_argument for a value outside [0, 1).
     void queueRnd(double value);
@@ -39,11 +43,13 @@ public:
     // Record.
     const QList<ShellCall>& calls() const { return calls_; }
     QList<ShellCall> callsOf(ShellCall::Kind kind) const;
+    void clearCalls() { calls_.clear(); }
 
     qint64 startProgram(const QString& commandLine, WindowStyle style) override;
     bool openDocument(const QString& path) override;
     void explore(const QString& folder) override;
     bool showHelp(const QString& helpFile) override;
+    QIcon programIcon(const QString& path) override;
     QString knownFolder(KnownFolder folder) override;
     void addRecentDocument(const QString& path) override;
     void clearClipboard() override;
@@ -63,6 +69,7 @@ private:
     ShellFolders folders_;
     PathResolver resolve_;
     QSet<QString> programs_;
+    QString suiteFolder_;
     QList<double> rndQueue_;
     QHash<ShellCall::Kind, int32_t> failures_;
     QList<ShellCall> calls_;

@@ -3,6 +3,7 @@
 #include "platform/shell/KnownFolder.h"
 #include "platform/shell/WindowStyle.h"
 
+#include <QIcon>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -25,6 +26,8 @@ public:
     // Starts the program the command line names and returns at once with its
     // task id; the program runs on independently. Raises 5 for an empty line or a
     // style outside WindowStyle, 53 when the line names no existing program.
+    // A line that starts the file manager ("explorer.exe /e, C:\Jobs") shows
+    // the folder as explore() does (see ExplorerCommand) and answers task id 0.
     virtual qint64 startProgram(const QString& commandLine, WindowStyle style) = 0;
 
     // The shell's default action on a path: a program starts, a document opens
@@ -38,6 +41,12 @@ public:
 
     // Opens the suite's help file in the help viewer; false when it cannot.
     virtual bool showHelp(const QString& helpFile) = 0;
+
+    // The icon of a program file, as a button that starts it shows it: a
+    // program of the suite (one in the folder the suite's programs run from)
+    // its window icon, any other existing file the desktop's icon for it or a
+    // plain one, a missing file a null icon (see ProgramIcons). Raises nothing.
+    virtual QIcon programIcon(const QString& path) = 0;
 
     // The special folder's host path, made on first use; "" when there is none.
     virtual QString knownFolder(KnownFolder folder) = 0;

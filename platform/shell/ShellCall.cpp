@@ -12,6 +12,7 @@ const char* kindName(ShellCall::Kind kind)
     case K::OpenDocument: return "OpenDocument";
     case K::Explore: return "Explore";
     case K::ShowHelp: return "ShowHelp";
+    case K::ProgramIcon: return "ProgramIcon";
     case K::KnownFolder: return "KnownFolder";
     case K::AddRecentDocument: return "AddRecentDocument";
     case K::ClearClipboard: return "ClearClipboard";

@@ -13,6 +13,7 @@ struct ShellCall {
         OpenDocument,       // text: path
         Explore,            // text: folder
         ShowHelp,           // text: help file
+        ProgramIcon,        // text: program path
         KnownFolder,      // number: the folder's number
         AddRecentDocument,  // text: path
         ClearClipboard,

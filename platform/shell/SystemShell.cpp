@@ -2,6 +2,9 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
+#include "platform/shell/ExplorerCommand.h"
+#include "platform/shell/HelpDocument.h"
+#include "platform/shell/ProgramIcons.h"
 #include "platform/shell/ShortcutFile.h"
 
 #include <QClipboard>
@@ -47,6 +50,25 @@ SystemShell::SystemShell(PathResolver resolve, QString shellRoot)
 {
 }
 
+void SystemShell::provideProgram(const QString& fileName, const QString& hostProgram)
+{
+    provided_.insert(ProgramIcons::programName(fileName), hostProgram);
+}
+
+QString SystemShell::providedProgram(const QString& candidate) const
+{
+    const QString host = provided_.value(ProgramIcons::programName(candidate));
+    const QFileInfo program(host);
+    return !host.isEmpty() && program.isFile() && program.isExecutable() ? program.absoluteFilePath() : QString();
+}
+
+QString SystemShell::suiteFolder() const
+{
+    if (!suiteFolder_.isEmpty())
+        return QFileInfo(suiteFolder_).absoluteFilePath();
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
 QString SystemShell::resolveQuietly(const QString& path) const
 {
     try {
@@ -69,6 +91,15 @@ QString SystemShell::locateProgram(const QString& candidate) const
     const QString bare = withoutExe(host);
     if (isFile(bare))
         return QFileInfo(bare).absoluteFilePath();
+    // The resolver finds a name in any case ("Fly.exe" for "fly"), so the
+    // name without ".exe" goes through it too.
+    const QString bareCandidate = withoutExe(candidate);
+    const QString resolvedBare = bareCandidate.isEmpty() ? QString() : resolveQuietly(bareCandidate);
+    if (isFile(resolvedBare))
+        return QFileInfo(resolvedBare).absoluteFilePath();
+    const QString provided = providedProgram(candidate);
+    if (!provided.isEmpty())
+        return provided;
     if (!candidate.contains(u'/') && !candidate.contains(u'\\')) {
         QString found = QStandardPaths::findExecutable(candidate);
         if (found.isEmpty() && !withoutExe(candidate).isEmpty())
@@ -83,6 +114,10 @@ QString SystemShell::locateProgram(const QString& candidate) const
 qint64 SystemShell::startProgram(const QString& commandLine, WindowStyle style)
 {
     checkWindowStyle(style);
+    if (const std::optional<QString> folder = ExplorerCommand::folderOf(commandLine)) {
+        explore(*folder);
+        return 0;
+    }
     const CommandLine command =
         CommandLine::parse(commandLine, [this](const QString& c) { return locateProgram(c); });
     if (!QFileInfo(command.program).isExecutable())
@@ -103,6 +138,11 @@ bool SystemShell::openDocument(const QString& path)
     // The default action on a program is to run it.
     if (target.isFile() && target.isExecutable())
         return QProcess::startDetached(target.absoluteFilePath(), {});
+    if (target.isFile() && HelpDocument::isHelpFile(target.fileName())) {
+        const QString copy =
+            HelpDocument::viewableCopy(target.absoluteFilePath(), folders_.root() + QStringLiteral("/help"));
+        return !copy.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath()));
 }
 
@@ -122,6 +162,21 @@ void SystemShell::explore(const QString& folder)
 // The host has no help viewer of its own: the help file opens in whatever the
 // desktop associates with it.
 bool SystemShell::showHelp(const QString& helpFile) { return openDocument(helpFile); }
+
+QIcon SystemShell::programIcon(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    const QString host = locateProgram(path);
+    if (host.isEmpty()) {
+        // Not a program, but maybe a document: it shows its own type's icon.
+        return ProgramIcons::desktopIcon(resolveQuietly(path));
+    }
+    const QFileInfo program(host);
+    if (program.isExecutable() && program.absolutePath() == suiteFolder())
+        return ProgramIcons::suiteIcon(program.fileName());
+    return ProgramIcons::desktopIcon(host);
+}
 
 QString SystemShell::knownFolder(KnownFolder folder) { return folders_.path(folder); }
 

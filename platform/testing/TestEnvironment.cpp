@@ -26,6 +26,7 @@ TestEnvironment::TestEnvironment(const QString& programTitle)
     files_ = std::make_unique<files::FileSystem>(table);
     store_ = std::make_unique<settings::Store>(temp_.path() + QStringLiteral("/settings.ini"));
     shell_ = std::make_unique<shell::RecordingShell>(temp_.path() + QStringLiteral("/shell"));
+    shell_->setSuiteFolder(program_.path);
 
     ui_.setFailureHandler(failTest);
     user_.setFailureHook(failTest);
@@ -38,6 +39,7 @@ TestEnvironment::TestEnvironment(const QString& programTitle)
     env_.shell = shell_.get();
     env_.ui = &ui_;
     env_.dispatcher = &dispatcher_;
+    env_.desktop = &desktop_;
     env_.hosts = &hosts_;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A fresh environment for one test: scripted boxes and dialogs whose surprises
 // fail the test, a manual clock, a recording shell, a settings store and drive
-// C: in a temporary folder, an empty running-host table, and on request a
+// C: in a temporary folder, a desktop whose pointer and screen the test sets,
+// an empty running-host table, and on request a
 // stand-in host with a scripted user registered as the running CAD host.
 
 #include "platform/cad/HostRegistry.h"
@@ -10,6 +11,7 @@
 #include "platform/env/Environment.h"
 #include "platform/files/FileSystem.h"
 #include "platform/forms/Dispatcher.h"
+#include "platform/forms/ManualDesktop.h"
 #include "platform/forms/ScriptedInteraction.h"
 #include "platform/runtime/ManualClock.h"
 #include "platform/runtime/Program.h"
@@ -30,6 +32,7 @@ public:
     env::Environment& env() { return env_; }
     forms::ScriptedInteraction& ui() { return ui_; }
     forms::Dispatcher& dispatcher() { return dispatcher_; }
+    forms::ManualDesktop& desktop() { return desktop_; }
     runtime::ManualClock& clock() { return clock_; }
     runtime::Program& program() { return program_; }
     shell::RecordingShell& shell() { return *shell_; }
@@ -57,6 +60,7 @@ private:
     runtime::ManualClock clock_;
     forms::ScriptedInteraction ui_;
     forms::Dispatcher dispatcher_;
+    forms::ManualDesktop desktop_;
     std::unique_ptr<files::FileSystem> files_;
     std::unique_ptr<settings::Store> store_;
     settings::Registry registry_;

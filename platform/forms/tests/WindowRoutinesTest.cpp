@@ -1,6 +1,8 @@
+#include "platform/forms/ManualDesktop.h"
 #include "platform/forms/TopMost.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowAlpha.h"
+#include "platform/forms/WindowPlacement.h"
 #include "platform/runtime/Error.h"
 #include "platform/testing/ErrorOf.h"
 
@@ -101,4 +103,16 @@ TEST(Twips, FifteenToAPixelRoundedToTheNearest)
     auto* list = new QWidget(&frame);
     forms::placeTwips(list, 3300, 810, 330, 330);
     EXPECT_EQ(list->geometry(), QRect(220, 54, 22, 22));
+}
+
+TEST(WindowPlacementTest, AWindowComesUpInTheMiddleOfTheScreen)
+{
+    forms::ManualDesktop desktop;
+    desktop.setScreenSize({1000, 800});
+    QWidget window;
+    window.resize(200, 100);
+    forms::centreOnScreen(&window, desktop);
+    EXPECT_EQ(window.geometry().center(), QRect(0, 0, 1000, 800).center());
+    forms::showInFront(&window);
+    EXPECT_TRUE(window.isVisible());
 }

@@ -1,4 +1,5 @@
 #include "platform/runtime/Error.h"
+#include "platform/shell/ProgramIcons.h"
 #include "platform/shell/RandomSequence.h"
 #include "platform/shell/RecordingShell.h"
 #include "platform/shell/ShortcutFile.h"
@@ -150,4 +151,30 @@ TEST(RecordingShellTest, RecentDocumentLeavesALinkThatCanBeCopiedToTheDesktop)
     EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath("Recent/Missing.exe.lnk")));
     EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath("Recent/Fly.exe.lnk")));
     EXPECT_EQ(shell.callsOf(Kind::AddRecentDocument).size(), 3);
+}
+
+TEST(RecordingShellTest, TheFileManagerStartsOnAnyFolderAndIsRecordedAsTheLineWas)
+{
+    RecordingShell shell;
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(explorer.exe /e, C:\No Such\Folder)", WindowStyle::NormalFocus); }), 0);
+    EXPECT_EQ(errorOf([&] { shell.startProgram("explorer.exe /e, ", WindowStyle::NormalFocus); }), 0);
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(explorer.exe /e, C:\x)", WindowStyle(5)); }), 5);
+    ASSERT_EQ(shell.callsOf(Kind::StartProgram).size(), 3);
+    EXPECT_EQ(shell.calls()[0], (ShellCall{Kind::StartProgram, R"(explorer.exe /e, C:\No Such\Folder)", 1}));
+}
+
+TEST(RecordingShellTest, ProgramIconsOfTheSuiteOthersAndMissingFiles)
+{
+    RecordingShell shell;
+    shell.setSuiteFolder(R"(C:\Tarvo)");
+    shell.addProgram(R"(c:\tarvo\MERVANE.EXE)");
+    shell.addProgram(R"(c:\Tools\draw.exe)");
+
+    const QImage suite = shell.programIcon(R"(c:\tarvo\MERVANE.EXE)").pixmap(32).toImage();
+    EXPECT_EQ(suite, shell::ProgramIcons::suiteIcon("Mervane").pixmap(32).toImage());
+    EXPECT_EQ(shell.programIcon(R"(c:\Tools\draw.exe)").pixmap(32).toImage(),
+              shell::ProgramIcons::plainIcon().pixmap(32).toImage());
+    EXPECT_TRUE(shell.programIcon(R"(c:\tarvo\Ploven.exe)").isNull());
+    EXPECT_TRUE(shell.programIcon("").isNull());
+    EXPECT_EQ(shell.callsOf(Kind::ProgramIcon).size(), 4);
 }

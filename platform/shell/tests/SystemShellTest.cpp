@@ -1,4 +1,6 @@
 #include "platform/runtime/Error.h"
+#include "platform/shell/HelpDocument.h"
+#include "platform/shell/ProgramIcons.h"
 #include "platform/shell/RandomSequence.h"
 #include "platform/shell/ShortcutFile.h"
 #include "platform/shell/SystemShell.h"
@@ -28,6 +30,24 @@ Shell::PathResolver driveC(const QString& hostFolder)
         if (host.startsWith(R"(c:\)", Qt::CaseInsensitive))
             host = hostFolder + "/" + host.mid(3);
         return host.replace('\\', '/');
+    };
+}
+
+// Maps "c:\" to a host folder and finds each existing name in any case, as
+// the files layer does; a name that is not there keeps its spelling.
+Shell::PathResolver driveCAnyCase(const QString& hostFolder)
+{
+    return [hostFolder](const QString& path) {
+        QString host = hostFolder;
+        for (const QString& part : path.mid(3).split(u'\\', Qt::SkipEmptyParts)) {
+            const QStringList entries = QDir(host).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            QString found = part;
+            for (const QString& entry : entries)
+                if (entry.compare(part, Qt::CaseInsensitive) == 0)
+                    found = entry;
+            host += u'/' + found;
+        }
+        return host;
     };
 }
 
@@ -66,6 +86,17 @@ TEST(SystemShellTest, StartsUnquotedWindowsPathWithBlanksThroughTheResolver)
     const qint64 id = shell.startProgram(R"(c:\My Tools\run.exe /e, "two words" x)", WindowStyle::NormalFocus);
     EXPECT_GT(id, 0);
     EXPECT_EQ(waitForFile(c.filePath("My Tools/args.txt")), "/e,\ntwo words\nx\n");
+}
+
+TEST(SystemShellTest, AProgramNamedWithExeInAnotherCaseStartsTheHostProgram)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("tarvo"));
+    writeArgumentEcho(c.filePath("tarvo/fly"));
+    SystemShell shell(driveCAnyCase(c.path()), c.filePath("shell"));
+
+    EXPECT_GT(shell.startProgram(R"("c:\Tarvo\Fly.exe")", WindowStyle::NormalFocus), 0);
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
 }
 
 TEST(SystemShellTest, StartFailuresRaiseTheirNumbers)
@@ -151,4 +182,72 @@ TEST(SystemShellTest, SleepWaitsAtLeastTheTimeAsked)
     timer.restart();
     shell.sleepMs(-5);
     EXPECT_LT(timer.elapsed(), 100);
+}
+
+TEST(SystemShellTest, TheFileManagerLineShowsItsWholeFolderAndAMissingOneRaises76)
+{
+    QTemporaryDir c;
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+    // Taken whole: neither "c:\No" nor "c:\No Such, Job" is asked for.
+    ASSERT_TRUE(QDir(c.path()).mkpath("No"));
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(explorer.exe /e, c:\No Such, Job)", WindowStyle::NormalFocus); }),
+              76);
+}
+
+TEST(SystemShellTest, TheCadProgramsPathStartsTheProvidedHostProgram)
+{
+    QTemporaryDir c;
+    const QString acad = R"(c:\Program Files\Autocad 2002\Acad.exe)";
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+    shell.provideProgram("acad.exe", c.filePath("bin/cadhost"));
+    // Nothing is provided while the host program is missing.
+    EXPECT_EQ(errorOf([&] { shell.startProgram(acad, WindowStyle::Maximized); }), 53);
+
+    ASSERT_TRUE(QDir(c.path()).mkpath("bin"));
+    writeArgumentEcho(c.filePath("bin/cadhost"));
+    EXPECT_GT(shell.startProgram(acad + " /p drafting", WindowStyle::Maximized), 0);
+    EXPECT_EQ(waitForFile(c.filePath("bin/args.txt")), "/p\ndrafting\n");
+    // Another program's name is not the host's.
+    EXPECT_EQ(errorOf([&] { shell.startProgram(R"(c:\Program Files\Autocad 2002\Acadx.exe)", WindowStyle::Maximized); }),
+              53);
+}
+
+TEST(SystemShellTest, ProgramIconsTellTheSuiteFromOtherFiles)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("tarvo"));
+    writeArgumentEcho(c.filePath("tarvo/fly"));
+    writeArgumentEcho(c.filePath("tool"));
+    SystemShell shell(driveC(c.path()), c.filePath("shell"));
+    shell.setSuiteFolder(c.filePath("tarvo"));
+
+    EXPECT_EQ(shell.programIcon(R"(c:\tarvo\fly.exe)").pixmap(32).toImage(),
+              shell::ProgramIcons::suiteIcon("fly").pixmap(32).toImage());
+    const QIcon other = shell.programIcon(R"(c:\tool.exe)");
+    EXPECT_FALSE(other.isNull());
+    EXPECT_NE(other.pixmap(32).toImage(), shell::ProgramIcons::suiteIcon("tool").pixmap(32).toImage());
+    EXPECT_TRUE(shell.programIcon(R"(c:\Winnt\system32\calc.exe)").isNull());
+    EXPECT_TRUE(shell.programIcon("").isNull());
+}
+
+TEST(SystemShellTest, AHelpFileIsShownAsAnHtmlCopyKeptUpToDate)
+{
+    QTemporaryDir c;
+    QFile help(c.filePath("TARVOHELP.HLP"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><body>one</body></html>");
+    help.close();
+
+    const QString copy = shell::HelpDocument::viewableCopy(help.fileName(), c.filePath("shell/help"));
+    EXPECT_EQ(copy, c.filePath("shell/help/TARVOHELP.html"));
+    EXPECT_EQ(waitForFile(copy), "<html><body>one</body></html>");
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    help.write("<html><body>two</body></html>");
+    help.close();
+    shell::HelpDocument::viewableCopy(help.fileName(), c.filePath("shell/help"));
+    EXPECT_EQ(waitForFile(copy), "<html><body>two</body></html>");
+
+    EXPECT_TRUE(shell::HelpDocument::isHelpFile(R"(c:\tarvo\tarvohelp.hlp)"));
+    EXPECT_FALSE(shell::HelpDocument::isHelpFile(R"(c:\tarvo\help.html)"));
+    EXPECT_EQ(shell::HelpDocument::viewableCopy(c.filePath("missing.hlp"), c.filePath("shell/help")), "");
 }
