@@ -2,13 +2,18 @@
 
 #include "platform/cad/HostRegistry.h"
 #include "platform/cad/standin/EmbeddedHost.h"
+#include "platform/cad/standin/Host.h"
+#include "platform/cad/standin/HostContext.h"
+#include "platform/cad/standin/ProfileKeys.h"
 #include "platform/files/DriveTable.h"
 #include "platform/files/FileSystem.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/FilesPathMapper.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/QtInteraction.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Program.h"
+#include "platform/runtime/SingleInstance.h"
 #include "platform/runtime/SystemClock.h"
 #include "platform/settings/Registry.h"
 #include "platform/settings/Store.h"
@@ -43,12 +48,15 @@ struct SystemEnvironment::Parts {
           dispatcher(ui),
           store(settings::Store::defaultPath()),
           registry(settings::Registry::defaultPath()),
+          instances(runtime::SingleInstance::defaultFolder()),
           shell([this](const QString& path) { return files.hostPath(path); })
     {
         // A program ends through its own unload handlers only: its main window
         // hides during picks and batch runs, which must not end it.
         QApplication::setQuitOnLastWindowClosed(false);
         embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
+        if (embedded)
+            installHostKeys();
         environment.program = &program;
         environment.clock = &clock;
         environment.settings = &store;
@@ -58,6 +66,17 @@ struct SystemEnvironment::Parts {
         environment.ui = &ui;
         environment.dispatcher = &dispatcher;
         environment.hosts = &hosts;
+        environment.instances = &instances;
+    }
+
+    // The host's release and dialog keys, so that what tools write there lands.
+    void installHostKeys()
+    {
+        try {
+            standin::ProfileKeys::install(registry, embedded->host()->context().profile().activeProfile);
+        } catch (const runtime::Error& error) {
+            qWarning("Stand-in host: cannot lay out its registry keys (%s)", qPrintable(error.description()));
+        }
     }
 
     QApplication app;
@@ -69,6 +88,7 @@ struct SystemEnvironment::Parts {
     forms::Dispatcher dispatcher;
     settings::Store store;
     settings::Registry registry;
+    runtime::SingleInstance instances;
     shell::SystemShell shell;
     cad::HostRegistry hosts;
     std::unique_ptr<standin::EmbeddedHost> embedded;
