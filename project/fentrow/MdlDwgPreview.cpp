@@ -5,7 +5,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/runtime/Error.h"
-#include "project/fentrow/DwgPreview.h"
+#include "project/fentrow/preview/DwgPreview.h"
 #include "project/fentrow/PreviewBox.h"
 
 namespace fentrow {

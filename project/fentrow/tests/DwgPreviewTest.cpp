@@ -2,7 +2,7 @@
 // the bitmap's rows and colours, the bitmaps it does not show, and heads that
 // lie about where things are.
 #include "DwgBytes.h"
-#include "project/fentrow/DwgPreview.h"
+#include "project/fentrow/preview/DwgPreview.h"
 
 #include <gtest/gtest.h>
 #include <limits>

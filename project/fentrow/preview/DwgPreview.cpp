@@ -1,4 +1,4 @@
-#include "project/fentrow/DwgPreview.h"
+#include "project/fentrow/preview/DwgPreview.h"
 
 #include <QtEndian>
 

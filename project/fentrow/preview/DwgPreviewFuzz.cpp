@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the preview reader as a drawing file: whatever the
 // bytes, it answers without reading outside them, and an image it returns has
 // the size its header names and fits in the bytes it came from.
-#include "project/fentrow/DwgPreview.h"
+#include "project/fentrow/preview/DwgPreview.h"
 
 #include <QByteArray>
 #include <cstdint>
