@@ -10,7 +10,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 build="$root/build-run"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUITE_SANITIZE=OFF -DSUITE_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target pollent drossel mervane conversion example-project
+cmake --build "$build" -j "$(nproc)" --target pollent drossel mervane conversion kandrel fentrow stavrin example-project \
+  project_data_Project.txt project_data_Fentrow.ini
 
 home="$build/home"
 export XDG_DATA_HOME="$home/data"

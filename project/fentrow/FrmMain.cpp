@@ -12,6 +12,7 @@
 #include "platform/forms/FolderPath.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/runtime/Convert.h"
 #include "platform/runtime/EndProgram.h"
 #include "platform/runtime/Error.h"
@@ -39,19 +40,14 @@ namespace fentrow {
 
 namespace {
 
+using forms::named;
+
 const QString Caption = QStringLiteral("Fentrowal... (Right Click List Box For Menu)");
 const QString DriveC = QStringLiteral("C:\\");
 const QString PickPrompt = QStringLiteral("Pick a point: ");
 const QString ProjectPanel = QStringLiteral("ProjectPath:  ");
 const QString StandardBlocks = QStringLiteral("Standard Blocks...");
 const QString MenuTip = QStringLiteral("Right Click For Menu");
-
-template <typename T>
-T* named(T* control, const char* name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 QString withSeparator(const QString& folder) { return folder.endsWith(u'\\') ? folder : folder + u'\\'; }
 

@@ -5,6 +5,7 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/forms/Twips.h"
 #include "platform/runtime/EndProgram.h"
 #include "platform/runtime/Error.h"
@@ -33,6 +34,8 @@ namespace kandrel {
 
 namespace {
 
+using forms::named;
+
 const QString Caption = QStringLiteral("Kandrel");
 constexpr int NarrowTwips = 6360;
 constexpr int WideTwips = 9555;
@@ -41,13 +44,6 @@ constexpr int TimerInterval = 3000;
 const QString NoProjectToAdd = QStringLiteral("Warning!!! No Project To Add From Project Number Text Box");
 const QString NoProjectToRemove = QStringLiteral("Warning!!! No Project Pick From List Box To Remove");
 const QString NoProjectSelected = QStringLiteral("Select Project From List Box");
-
-template <typename T>
-T* named(T* control, const char* name)
-{
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
 
 // A frame around one control.
 QGroupBox* frameAround(const QString& title, QWidget* control)
