@@ -74,13 +74,6 @@ TEST_F(StartTest, ASecondCopySaysTheFirstIsRunningAndDoesNotStart)
     EXPECT_EQ(t.ui().last().caption, QStringLiteral("Fentrow"));
 }
 
-TEST_F(StartTest, TheFirstCopyRunsAndKeepsOthersOut)
-{
-    EXPECT_TRUE(acad.firstCopy());
-    runtime::SingleInstance second(t.instanceFolder());
-    EXPECT_FALSE(second.claim(QStringLiteral("Fentrow")));
-}
-
 using PreviewTest = FentrowTest;
 
 TEST_F(PreviewTest, AClickShowsThePreviewAndReleaseAndNeverLeavesThePreviousOnes)

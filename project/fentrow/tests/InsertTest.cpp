@@ -106,17 +106,6 @@ TEST_F(InsertTest, AfterAFolderChangeBothInsertsTakeTheDrawingLastClicked)
     EXPECT_TRUE(t.ui().records().isEmpty());
 }
 
-TEST_F(InsertTest, AnXrefInPaperSpaceIsAnOverlay)
-{
-    set("TILEMODE", 0);
-    t.user().point(3, 4);
-    click("InsertXref");
-    const auto xref = last(document->paperSpace());
-    ASSERT_TRUE(xref);
-    const auto block = document->blocks()->item(xref->name());
-    EXPECT_TRUE(block->isXRef());
-}
-
 TEST_F(InsertTest, AnXrefNamedLikeABlockOfTheDrawingIsSaidSo)
 {
     document->blocks()->add(cad::Point{0, 0, 0}, QStringLiteral("A101.dwg"));

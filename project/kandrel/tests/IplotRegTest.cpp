@@ -20,19 +20,6 @@ protected:
     IplotReg reg{t.env()};
 };
 
-TEST_F(IplotRegTest, RootNamesAreTheTablesAndAnyOtherTextIsNoRoot)
-{
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_CLASSES_ROOT")), 0x80000000u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_CURRENT_USER")), 0x80000001u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_LOCAL_MACHINE")), 0x80000002u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_USERS")), 0x80000003u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_PERFORMANCE_DATA")), 0x80000004u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_CURRENT_CONFIG")), 0x80000005u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_DYN_DATA")), 0x80000006u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("Hkey_Users")), 0u);
-    EXPECT_EQ(IplotReg::HiveFromName(QStringLiteral("HKEY_FOO")), 0u);
-}
-
 TEST_F(IplotRegTest, SplittingChecksTheFormAndShowsAWrongOne)
 {
     QString path = Release;

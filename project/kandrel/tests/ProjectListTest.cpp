@@ -27,18 +27,6 @@ TEST_F(ProjectListTest, EveryLineIsAnEntryInAlphabeticalOrderWhateverTheLineEnds
     EXPECT_EQ(listBytes(), QByteArray("\r\nA\r\na\r\nAB\r\nb\r\nB\r\n"));
 }
 
-TEST_F(ProjectListTest, AMissingFileIsAnEmptyListAndTheFirstNumberMakesIt)
-{
-    ProjectList list(t.files(), ListFile);
-    EXPECT_NO_THROW(list.load());
-    EXPECT_TRUE(list.entries().isEmpty());
-    list.add(QStringLiteral("1234"));
-    EXPECT_EQ(listBytes(), QByteArray("1234\r\n"));
-    list.removeAt(0);
-    EXPECT_EQ(listBytes(), QByteArray());
-    EXPECT_EQ(errorOf([&] { list.removeAt(0); }), runtime::err::SubscriptOutOfRange);
-}
-
 TEST_F(ProjectListTest, AListThatCouldNotBeReadIsNeverWrittenOver)
 {
     // Something that is there but cannot be read as the list: a folder.
