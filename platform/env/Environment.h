@@ -3,7 +3,7 @@
 // test) and handed to the program's forms and modules. Nothing here is global:
 // a test builds a fresh environment with scripted services.
 
-namespace runtime { struct Program; class Clock; }
+namespace runtime { struct Program; class Clock; class SingleInstance; }
 namespace settings { class Store; class Registry; }
 namespace files { class FileSystem; }
 namespace shell { class Shell; }
@@ -23,6 +23,8 @@ struct Environment {
     forms::Dispatcher* dispatcher = nullptr;
     forms::Desktop* desktop = nullptr;
     cad::HostRegistry* hosts = nullptr;
+    // Whether another copy of the program runs (for programs that allow one).
+    runtime::SingleInstance* instances = nullptr;
 };
 
 }  // namespace env

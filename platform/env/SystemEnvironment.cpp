@@ -2,6 +2,9 @@
 
 #include "platform/cad/HostRegistry.h"
 #include "platform/cad/standin/EmbeddedHost.h"
+#include "platform/cad/standin/Host.h"
+#include "platform/cad/standin/HostContext.h"
+#include "platform/cad/standin/ProfileKeys.h"
 #include "platform/files/DriveTable.h"
 #include "platform/files/FileSystem.h"
 #include "platform/forms/Dispatcher.h"
@@ -9,7 +12,9 @@
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/QtInteraction.h"
 #include "platform/forms/SystemDesktop.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Program.h"
+#include "platform/runtime/SingleInstance.h"
 #include "platform/runtime/SystemClock.h"
 #include "platform/settings/Registry.h"
 #include "platform/settings/Store.h"
@@ -45,6 +50,7 @@ struct SystemEnvironment::Parts {
           dispatcher(ui),
           store(settings::Store::defaultPath()),
           registry(settings::Registry::defaultPath()),
+          instances(runtime::SingleInstance::defaultFolder()),
           shell([this](const QString& path) { return files.hostPath(path); })
     {
         // A program ends through its own unload handlers only: its main window
@@ -58,6 +64,8 @@ struct SystemEnvironment::Parts {
         shell.provideProgram(QStringLiteral("acad.exe"),
                              QCoreApplication::applicationDirPath() + QStringLiteral("/cadhost"));
         embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
+        if (embedded)
+            installHostKeys();
         environment.program = &program;
         environment.clock = &clock;
         environment.settings = &store;
@@ -68,6 +76,17 @@ struct SystemEnvironment::Parts {
         environment.dispatcher = &dispatcher;
         environment.desktop = &desktop;
         environment.hosts = &hosts;
+        environment.instances = &instances;
+    }
+
+    // The host's release and dialog keys, so that what tools write there lands.
+    void installHostKeys()
+    {
+        try {
+            standin::ProfileKeys::install(registry, embedded->host()->context().profile().activeProfile);
+        } catch (const runtime::Error& error) {
+            qWarning("Stand-in host: cannot lay out its registry keys (%s)", qPrintable(error.description()));
+        }
     }
 
     QApplication app;
@@ -80,6 +99,7 @@ struct SystemEnvironment::Parts {
     forms::SystemDesktop desktop;
     settings::Store store;
     settings::Registry registry;
+    runtime::SingleInstance instances;
     shell::SystemShell shell;
     cad::HostRegistry hosts;
     std::unique_ptr<standin::EmbeddedHost> embedded;

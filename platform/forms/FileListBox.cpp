@@ -1,11 +1,15 @@
 #include "platform/forms/FileListBox.h"
 
 #include "platform/files/FileSystem.h"
+#include "platform/files/WinPath.h"
 #include "platform/forms/FolderPath.h"
 #include "platform/runtime/Error.h"
 
+#include <QDrag>
 #include <QListWidget>
+#include <QMimeData>
 #include <QSet>
+#include <QUrl>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,10 +18,31 @@ namespace forms {
 
 namespace {
 constexpr int InvalidPropertyArrayIndex = 381;
-}
+
+// The list inside the control; a drag out of it carries what the control says
+// and offers only the actions the control allows.
+class DragList : public QListWidget {
+public:
+    explicit DragList(FileListBox* owner) : QListWidget(owner), owner_(owner) {}
+
+protected:
+    void startDrag(Qt::DropActions) override
+    {
+        const Qt::DropActions allowed = owner_->dragActions();
+        if (allowed == Qt::IgnoreAction || selectedItems().isEmpty())
+            return;
+        auto* drag = new QDrag(this);
+        drag->setMimeData(owner_->selectedFilesData());
+        drag->exec(allowed, allowed & Qt::CopyAction ? Qt::CopyAction : Qt::IgnoreAction);
+    }
+
+private:
+    FileListBox* owner_;
+};
+}  // namespace
 
 FileListBox::FileListBox(files::FileSystem& files, QWidget* parent)
-    : QWidget(parent), files_(files), list_(new QListWidget(this))
+    : QWidget(parent), files_(files), list_(new DragList(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -54,6 +79,25 @@ void FileListBox::setMultiSelect(bool multiSelect)
 {
     list_->setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection
                                         : QAbstractItemView::SingleSelection);
+}
+
+void FileListBox::setDragActions(Qt::DropActions actions)
+{
+    dragActions_ = actions;
+    list_->setDragEnabled(actions != Qt::IgnoreAction);
+    list_->setDragDropMode(actions != Qt::IgnoreAction ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+QMimeData* FileListBox::selectedFilesData() const
+{
+    QList<QUrl> urls;
+    for (int i = 0; i < list_->count(); ++i) {
+        if (list_->item(i)->isSelected())
+            urls.append(QUrl::fromLocalFile(files_.hostPath(files::WinPath::join(path_, list_->item(i)->text()))));
+    }
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
 }
 
 int FileListBox::count() const { return list_->count(); }

@@ -1,12 +1,15 @@
 #pragma once
 // The file list: the files of one folder whose names match the pattern, without
 // regard to case, in alphabetical order, hidden files left out. With
-// multiSelect several files can be selected at once.
+// multiSelect several files can be selected at once. Where the program allows
+// it, the selected files can be dragged out of the list (to the desktop's file
+// manager, or into another program) with the actions the program offers.
 
 #include <QPoint>
 #include <QWidget>
 
 class QListWidget;
+class QMimeData;
 
 namespace files { class FileSystem; }
 
@@ -43,6 +46,14 @@ public:
     // has gone leaves the list empty.
     void refresh();
 
+    // The actions a drag out of the list offers; none (no drag at all) until
+    // the program sets them.
+    Qt::DropActions dragActions() const { return dragActions_; }
+    void setDragActions(Qt::DropActions actions);
+    // What a drag carries: the selected files as file URLs of their host
+    // paths, in list order. The caller owns it.
+    QMimeData* selectedFilesData() const;
+
 signals:
     void selectionChanged();
     void doubleClicked(int index);
@@ -55,6 +66,7 @@ private:
     QListWidget* list_;
     QString path_;
     QString pattern_ = QStringLiteral("*.*");
+    Qt::DropActions dragActions_ = Qt::IgnoreAction;
 };
 
 }  // namespace forms

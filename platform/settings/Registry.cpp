@@ -18,6 +18,39 @@ const QString Keys = QStringLiteral("keys");
 const QString Values = QStringLiteral("values");
 const QString Name = QStringLiteral("name");
 const QString Value = QStringLiteral("value");
+const QString Type = QStringLiteral("type");
+
+bool knownType(uint32_t type)
+{
+    switch (type) {
+    case Registry::TypeString:
+    case Registry::TypeExpandString:
+    case Registry::TypeBinary:
+    case Registry::TypeDword:
+    case Registry::TypeMultiString:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isStringType(uint32_t type)
+{
+    return type == Registry::TypeString || type == Registry::TypeExpandString || type == Registry::TypeMultiString;
+}
+
+// The content of a value of a kind, checked as the kind wants it.
+bool validContent(uint32_t type, const QString& text)
+{
+    if (type == Registry::TypeDword) {
+        bool ok = false;
+        text.toUInt(&ok, 10);
+        return ok;
+    }
+    if (type == Registry::TypeBinary)
+        return text.size() % 2 == 0 && QByteArray::fromHex(text.toLatin1()).toHex() == text.toLower().toLatin1();
+    return true;
+}
 
 struct HiveName {
     Registry::Key key;
@@ -53,6 +86,8 @@ QString hiveName(Registry::Key key)
         runtime::raise(code, QStringLiteral("The handle is invalid."));
     case Registry::ErrorBadPathname:
         runtime::raise(code, QStringLiteral("The specified path is invalid."));
+    case Registry::ErrorInvalidParameter:
+        runtime::raise(code, QStringLiteral("The parameter is incorrect."));
     case Registry::ErrorMoreData:
         runtime::raise(code, QStringLiteral("More data is available."));
     case Registry::ErrorKeyDeleted:
@@ -67,7 +102,16 @@ void parseKey(const QJsonObject& object, RegistryKey& key)
 {
     for (const QJsonValue& value : arrayOf(object, Values)) {
         const QJsonObject valueObject = objectAt(value, Values);
-        addUnique(key.values, stringOf(valueObject, Name, Values), Values) = stringOf(valueObject, Value, Values);
+        RegistryValue stored;
+        stored.text = stringOf(valueObject, Value, Values);
+        // Values written before kinds were kept are strings.
+        if (valueObject.contains(Type)) {
+            const QJsonValue type = valueObject.value(Type);
+            if (!type.isDouble() || !knownType(uint32_t(type.toInt(-1))) || !validContent(uint32_t(type.toInt()), stored.text))
+                throw DocumentFile::Damage{QStringLiteral("a value of an unknown kind in \"%1\"").arg(Values)};
+            stored.type = uint32_t(type.toInt());
+        }
+        addUnique(key.values, stringOf(valueObject, Name, Values), Values) = stored;
     }
     for (const QJsonValue& sub : arrayOf(object, Keys)) {
         const QJsonObject subObject = objectAt(sub, Keys);
@@ -81,8 +125,12 @@ void parseKey(const QJsonObject& object, RegistryKey& key)
 QJsonObject keyToJson(const QString& name, const RegistryKey& key)
 {
     QJsonArray values;
-    for (const auto& value : key.values.entries())
-        values.append(QJsonObject{{Name, value.name}, {Value, value.value}});
+    for (const auto& value : key.values.entries()) {
+        QJsonObject object{{Name, value.name}, {Value, value.value.text}};
+        if (value.value.type != Registry::TypeString)
+            object.insert(Type, int(value.value.type));
+        values.append(object);
+    }
     QJsonArray keys;
     for (const auto& sub : key.subkeys.entries())
         keys.append(keyToJson(sub.name, sub.value));
@@ -134,7 +182,7 @@ Registry::Key Registry::openKey(Key root, const QString& subKey, uint32_t access
     return key;
 }
 
-QString Registry::queryString(Key key, const QString& valueName, int bufferSize)
+const RegistryValue& Registry::queried(Key key, const QString& valueName)
 {
     const OpenKey& opened = handle(key);
     if (!(opened.access & KeyQueryValue))
@@ -143,12 +191,42 @@ QString Registry::queryString(Key key, const QString& valueName, int bufferSize)
     const RegistryKey* found = find(opened.location);
     if (!found)
         fail(ErrorKeyDeleted);
-    const QString* value = found->values.find(valueName);
+    const RegistryValue* value = found->values.find(valueName);
     if (!value)
         fail(ErrorFileNotFound);
-    if (bufferSize >= 0 && value->size() + 1 > bufferSize)
-        fail(ErrorMoreData);
     return *value;
+}
+
+QString Registry::queryString(Key key, const QString& valueName, int bufferSize)
+{
+    const RegistryValue& value = queried(key, valueName);
+    if (bufferSize >= 0 && value.text.size() + 1 > bufferSize)
+        fail(ErrorMoreData);
+    return value.text;
+}
+
+Registry::Data Registry::queryValue(Key key, const QString& valueName, int bufferSize)
+{
+    const RegistryValue& value = queried(key, valueName);
+    Data data;
+    data.type = value.type;
+    if (isStringType(value.type)) {
+        // The 8-bit text as the system's ANSI query gives it, with its NUL;
+        // a list of strings ends with a second one.
+        data.bytes = value.text.toLatin1();
+        data.bytes.append('\0');
+        if (value.type == TypeMultiString)
+            data.bytes.append('\0');
+    } else if (value.type == TypeDword) {
+        const uint32_t number = value.text.toUInt();
+        for (int shift = 0; shift < 32; shift += 8)
+            data.bytes.append(char((number >> shift) & 0xFF));
+    } else {
+        data.bytes = QByteArray::fromHex(value.text.toLatin1());
+    }
+    if (bufferSize >= 0 && data.bytes.size() > bufferSize)
+        fail(ErrorMoreData);
+    return data;
 }
 
 void Registry::setString(Key key, const QString& valueName, const QString& value)
@@ -162,7 +240,7 @@ void Registry::setString(Key key, const QString& valueName, const QString& value
         RegistryKey* found = find(opened.location);
         if (!found)
             fail(ErrorKeyDeleted);
-        found->values.obtain(valueName) = value;
+        found->values.obtain(valueName) = RegistryValue{TypeString, value};
     });
 }
 
@@ -181,7 +259,15 @@ void Registry::createKey(const QString& fullPath)
 void Registry::setValue(const QString& fullPath, const QString& valueName, const QString& value)
 {
     const Location location = parseFullPath(fullPath);
-    change([&] { obtain(location).values.obtain(valueName) = value; });
+    change([&] { obtain(location).values.obtain(valueName) = RegistryValue{TypeString, value}; });
+}
+
+void Registry::setValue(const QString& fullPath, const QString& valueName, uint32_t type, const QString& text)
+{
+    if (!knownType(type) || !validContent(type, text))
+        fail(ErrorInvalidParameter);
+    const Location location = parseFullPath(fullPath);
+    change([&] { obtain(location).values.obtain(valueName) = RegistryValue{type, text}; });
 }
 
 bool Registry::keyExists(const QString& fullPath)
@@ -196,8 +282,8 @@ std::optional<QString> Registry::value(const QString& fullPath, const QString& v
     const Location location = parseFullPath(fullPath);
     load();
     if (const RegistryKey* key = find(location))
-        if (const QString* value = key->values.find(valueName))
-            return *value;
+        if (const RegistryValue* value = key->values.find(valueName))
+            return value->text;
     return std::nullopt;
 }
 

@@ -1,14 +1,20 @@
 #pragma once
 // Registry values by full key path: the machine-wide and per-user keys that
 // the CAD host keeps its profile in. Programs open an existing key for
-// reading or writing, query or set string values through the handle and close
-// it; nothing creates a key that way. The stand-in host and tests lay out the
+// reading or writing, query or set values through the handle and close it;
+// nothing creates a key that way. The stand-in host and tests lay out the
 // keys and values with the handle-free calls. Failures raise runtime::Error
 // with the system error code as number (2 for a missing key or value).
+//
+// A query hands back what the system's 8-bit query does: the value's kind and
+// its bytes (a string with its terminating NUL, a double word as four bytes
+// little-endian), so callers meet the kinds and embedded NULs they would meet
+// there.
 
 #include "platform/settings/DocumentFile.h"
 #include "platform/settings/RegistryKey.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -42,9 +48,23 @@ public:
     static constexpr int32_t ErrorFileNotFound = 2;
     static constexpr int32_t ErrorAccessDenied = 5;
     static constexpr int32_t ErrorInvalidHandle = 6;
+    static constexpr int32_t ErrorInvalidParameter = 87;
     static constexpr int32_t ErrorBadPathname = 161;
     static constexpr int32_t ErrorMoreData = 234;
     static constexpr int32_t ErrorKeyDeleted = 1018;
+
+    // Value kinds (REG_ numbers).
+    static constexpr uint32_t TypeString = 1;
+    static constexpr uint32_t TypeExpandString = 2;
+    static constexpr uint32_t TypeBinary = 3;
+    static constexpr uint32_t TypeDword = 4;
+    static constexpr uint32_t TypeMultiString = 7;
+
+    // What a query returns: the kind and the bytes, 8-bit text for strings.
+    struct Data {
+        uint32_t type = TypeString;
+        QByteArray bytes;
+    };
 
     // A registry that lives as long as this object.
     Registry();
@@ -66,7 +86,10 @@ public:
     // A value of a key opened for reading. With a buffer size (in characters,
     // counting the terminating NUL) a longer value fails with ErrorMoreData.
     QString queryString(Key key, const QString& valueName, int bufferSize = -1);
-    // Sets a string value of a key opened for writing.
+    // A value of a key opened for reading, as its kind and bytes. With a
+    // buffer size (in bytes) a longer value fails with ErrorMoreData.
+    Data queryValue(Key key, const QString& valueName, int bufferSize = -1);
+    // Sets a string value (REG_SZ) of a key opened for writing.
     void setString(Key key, const QString& valueName, const QString& value);
     void closeKey(Key key);
 
@@ -74,6 +97,8 @@ public:
     // createKey makes the key and any missing parents; setValue does too.
     void createKey(const QString& fullPath);
     void setValue(const QString& fullPath, const QString& valueName, const QString& value);
+    // A value of another kind, its content as RegistryValue keeps it.
+    void setValue(const QString& fullPath, const QString& valueName, uint32_t type, const QString& text);
     bool keyExists(const QString& fullPath);
     std::optional<QString> value(const QString& fullPath, const QString& valueName);
 
@@ -96,6 +121,8 @@ private:
     RegistryKey* find(const Location& location);
     RegistryKey& obtain(const Location& location);
     const OpenKey& handle(Key key) const;
+    // The value behind a handle opened for reading.
+    const RegistryValue& queried(Key key, const QString& valueName);
 
     void load();
     void change(const std::function<void()>& edit);

@@ -1,6 +1,7 @@
 #include "platform/testing/TestEnvironment.h"
 
 #include "platform/cad/standin/LinetypeCatalogue.h"
+#include "platform/cad/standin/ProfileKeys.h"
 #include "platform/files/DriveTable.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ TestEnvironment::TestEnvironment(const QString& programTitle)
     store_ = std::make_unique<settings::Store>(temp_.path() + QStringLiteral("/settings.ini"));
     shell_ = std::make_unique<shell::RecordingShell>(temp_.path() + QStringLiteral("/shell"));
     shell_->setSuiteFolder(program_.path);
+    instances_ = std::make_unique<runtime::SingleInstance>(instanceFolder());
 
     ui_.setFailureHandler(failTest);
     user_.setFailureHook(failTest);
@@ -41,7 +43,10 @@ TestEnvironment::TestEnvironment(const QString& programTitle)
     env_.dispatcher = &dispatcher_;
     env_.desktop = &desktop_;
     env_.hosts = &hosts_;
+    env_.instances = instances_.get();
 }
+
+QString TestEnvironment::instanceFolder() const { return temp_.path() + QStringLiteral("/instances"); }
 
 TestEnvironment::~TestEnvironment()
 {
@@ -68,6 +73,7 @@ const std::shared_ptr<standin::Host>& TestEnvironment::startHost()
         auto profile = host_->context().profile();
         profile.supportPath = QStringLiteral("C:\\Support");
         host_->context().setProfile(profile);
+        standin::ProfileKeys::install(registry_, profile.activeProfile);
         hosts_.registerRunning(cad::HostClassName, host_);
     }
     return host_;

@@ -15,6 +15,7 @@
 #include "platform/forms/ScriptedInteraction.h"
 #include "platform/runtime/ManualClock.h"
 #include "platform/runtime/Program.h"
+#include "platform/runtime/SingleInstance.h"
 #include "platform/settings/Registry.h"
 #include "platform/settings/Store.h"
 #include "platform/shell/RecordingShell.h"
@@ -40,14 +41,19 @@ public:
     settings::Registry& registry() { return registry_; }
     files::FileSystem& files() { return *files_; }
     cad::HostRegistry& hosts() { return hosts_; }
+    // The test's own lock folder: a copy of a program "running elsewhere" is
+    // another SingleInstance on instanceFolder().
+    runtime::SingleInstance& instances() { return *instances_; }
+    QString instanceFolder() const;
     standin::ScriptedUser& user() { return user_; }
 
     // The host folder behind a drive letter, mapping the drive on first use.
     QString drive(const QString& letter);
 
     // A stand-in host registered as the running CAD host, with "acad.lin" on
-    // its support path (C:\Support). Created on first call, and on the first
-    // call after the host was stopped.
+    // its support path (C:\Support) and its release and dialog keys in the
+    // registry. Created on first call, and on the first call after the host
+    // was stopped.
     const std::shared_ptr<standin::Host>& startHost();
     const std::shared_ptr<standin::Host>& host() const { return host_; }
     // The host is closed: it leaves the running-host table, and whatever a
@@ -64,6 +70,7 @@ private:
     std::unique_ptr<files::FileSystem> files_;
     std::unique_ptr<settings::Store> store_;
     settings::Registry registry_;
+    std::unique_ptr<runtime::SingleInstance> instances_;
     std::unique_ptr<shell::RecordingShell> shell_;
     cad::HostRegistry hosts_;
     standin::ScriptedUser user_;

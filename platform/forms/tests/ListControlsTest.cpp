@@ -8,8 +8,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
+#include <memory>
 
 using testing_env::errorOf;
 
@@ -172,6 +177,27 @@ TEST_F(ListControlsTest, MultiSelectKeepsSeveralAndRefreshKeepsThem)
     list.setPath(QStringLiteral("P:\\Jobs"));
     EXPECT_EQ(itemsOf(list), QStringList{QStringLiteral("x.dwg")});
     EXPECT_FALSE(list.isSelected(0));
+}
+
+TEST_F(ListControlsTest, ADragOffersOnlyWhatTheProgramAllowsAndCarriesTheSelectedFiles)
+{
+    forms::FileListBox list(*fs);
+    list.setPattern(QStringLiteral("*.dwg"));
+    list.setPath(QStringLiteral("P:\\"));
+    EXPECT_EQ(list.dragActions(), Qt::IgnoreAction);
+    EXPECT_FALSE(list.findChild<QListWidget*>()->dragEnabled());
+
+    list.setDragActions(Qt::CopyAction);
+    EXPECT_EQ(list.dragActions(), Qt::CopyAction);
+    EXPECT_TRUE(list.findChild<QListWidget*>()->dragEnabled());
+    list.setMultiSelect(true);
+    list.setSelected(0, true);
+    list.setSelected(2, true);
+    std::unique_ptr<QMimeData> data(list.selectedFilesData());
+    ASSERT_EQ(data->urls().size(), 2);
+    EXPECT_EQ(data->urls()[0].toLocalFile(), fs->hostPath(QStringLiteral("P:\\a.dwg")));
+    EXPECT_EQ(data->urls()[1].toLocalFile(), fs->hostPath(QStringLiteral("P:\\C.dwg")));
+    EXPECT_TRUE(QFileInfo::exists(data->urls()[1].toLocalFile()));
 }
 
 TEST_F(ListControlsTest, FolderThatVanishesEmptiesTheFileList)

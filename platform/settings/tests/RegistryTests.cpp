@@ -96,6 +96,67 @@ TEST(RegistryTest, ABufferSizeLimitsTheValueLengthIncludingItsTerminator)
     EXPECT_EQ(registry.queryString(key, QStringLiteral("Blanks"), 255), QStringLiteral("  lead"));
 }
 
+TEST(RegistryTest, AQueryGivesTheKindAndTheBytesAsTheSystemsEightBitQueryDoes)
+{
+    Registry registry;
+    registry.setValue(ReleaseKey, QStringLiteral("Text"), QStringLiteral("abc"));
+    registry.setValue(ReleaseKey, QStringLiteral("Nul"), QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd"));
+    registry.setValue(ReleaseKey, QStringLiteral("Path"), Registry::TypeExpandString, QStringLiteral("%HOME%"));
+    registry.setValue(ReleaseKey, QStringLiteral("Number"), Registry::TypeDword, QStringLiteral("1033"));
+    registry.setValue(ReleaseKey, QStringLiteral("Bytes"), Registry::TypeBinary, QStringLiteral("00ff41"));
+    registry.setValue(ReleaseKey, QStringLiteral("List"), Registry::TypeMultiString,
+                      QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b"));
+    EXPECT_EQ(errorOf([&] { registry.setValue(ReleaseKey, QStringLiteral("Odd"), 99, QStringLiteral("x")); }),
+              Registry::ErrorInvalidParameter);
+    EXPECT_EQ(errorOf([&] { registry.setValue(ReleaseKey, QStringLiteral("Odd"), Registry::TypeDword, QStringLiteral("x")); }),
+              Registry::ErrorInvalidParameter);
+
+    const Registry::Key key = registry.openKey(Registry::LocalMachine, QStringLiteral("SOFTWARE\\Vendor\\Host\\R1.0"),
+                                               Registry::KeyRead);
+    const auto data = [&](const char* name) { return registry.queryValue(key, QLatin1String(name)); };
+    EXPECT_EQ(data("Text").type, Registry::TypeString);
+    EXPECT_EQ(data("Text").bytes, QByteArray("abc", 4));
+    EXPECT_EQ(data("Nul").bytes, QByteArray("ab\0cd", 6));
+    EXPECT_EQ(data("Path").type, Registry::TypeExpandString);
+    EXPECT_EQ(data("Number").type, Registry::TypeDword);
+    EXPECT_EQ(data("Number").bytes, QByteArray("\x09\x04\0\0", 4));
+    EXPECT_EQ(data("Bytes").bytes, QByteArray("\0\xff\x41", 3));
+    EXPECT_EQ(data("List").bytes, QByteArray("a\0b\0\0", 5));
+    // The buffer counts bytes, the terminator included.
+    EXPECT_EQ(registry.queryValue(key, QStringLiteral("Text"), 4).bytes.size(), 4);
+    EXPECT_EQ(errorOf([&] { registry.queryValue(key, QStringLiteral("Text"), 3); }), Registry::ErrorMoreData);
+    registry.closeKey(key);
+}
+
+TEST(RegistryTest, AFileKeepsTheKindsAndRefusesOnesItDoesNotKnow)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registry.ini"));
+    {
+        Registry writer(path);
+        writer.setValue(ReleaseKey, QStringLiteral("Number"), Registry::TypeDword, QStringLiteral("7"));
+        writer.setValue(ReleaseKey, QStringLiteral("Text"), QStringLiteral("t"));
+    }
+    Registry reader(path);
+    const Registry::Key key = reader.openKey(Registry::LocalMachine, QStringLiteral("SOFTWARE\\Vendor\\Host\\R1.0"),
+                                             Registry::KeyRead);
+    EXPECT_EQ(reader.queryValue(key, QStringLiteral("Number")).type, Registry::TypeDword);
+    EXPECT_EQ(reader.queryValue(key, QStringLiteral("Text")).type, Registry::TypeString);
+    reader.closeKey(key);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray content = file.readAll();
+    file.close();
+    content.replace("\"type\": 4", "\"type\": 12");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    file.close();
+    Registry damaged(path);
+    EXPECT_FALSE(damaged.damageReport().isEmpty());
+    EXPECT_FALSE(damaged.value(ReleaseKey, QStringLiteral("Number")).has_value());
+}
+
 TEST(RegistryTest, AFileBackedRegistryIsSharedAndKeepsItsSpelling)
 {
     QTemporaryDir dir;
