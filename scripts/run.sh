@@ -10,7 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 build="$root/build-run"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUITE_SANITIZE=OFF -DSUITE_TESTS=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target pollent drossel mervane conversion example-project
+cmake --build "$build" -j "$(nproc)" --target pollent drossel mervane conversion brindok wexmoor sodrin example-project
 
 home="$build/home"
 export XDG_DATA_HOME="$home/data"
