@@ -2,8 +2,6 @@
 
 #include "layers/sodrin/LayerFile.h"
 
-#include <QRandomGenerator>
-
 using namespace sodrin;
 using sodrin::test::shipped;
 using sodrin::test::ShippedFiles;
@@ -80,20 +78,6 @@ TEST(ShippedLayerFiles, LieBesideTheBuiltPrograms)
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << name.toStdString();
         EXPECT_EQ(copy.readAll(), shipped(name)) << name.toStdString();
     }
-}
-
-TEST(ShippedLayerFiles, EveryReaderTakesEveryLine)
-{
-    const QList<int> counts = {12, 14, 14, 14, 13, 19, 19};
-    for (int i = 0; i < ShippedFiles.size(); ++i) {
-        const QStringList lines = LayerFile::lines(shipped(ShippedFiles[i]));
-        bool wellFormed = false;
-        EXPECT_EQ(all(lines, &wellFormed).size(), counts[i]) << ShippedFiles[i].toStdString();
-        EXPECT_TRUE(wellFormed);
-        EXPECT_EQ(LayerFile::menuNames(lines)->size(), counts[i]);
-    }
-    EXPECT_EQ(namesOf(all(LayerFile::lines(shipped(QStringLiteral("Architecture.lay"))))).mid(3, 2),
-              (QStringList{"A-BOLT 153 continuous", "A-CNTR 4 CENTER"}));
 }
 
 TEST(LayerFileReaders, FieldsAreTakenAsTheyStand)
@@ -175,55 +159,4 @@ TEST(LayerFileReaders, LinesEndInAnyOfTheUsualWays)
     EXPECT_EQ(LayerFile::lines("a,1,x,\r\n\r\nb"), (QStringList{"a,1,x,", "", "b"}));
     EXPECT_EQ(LayerFile::lines("\xc4-OBJ,1,x,"), QStringList{QStringLiteral("\u00c4-OBJ,1,x,")}) << "8-bit text";
     EXPECT_TRUE(LayerFile::lines("").isEmpty());
-}
-
-// Random and truncated lines: no reader fails, and whatever a reader hands on
-// is a whole line taken apart; nothing of a broken line is handed on.
-TEST(LayerFileReaders, RandomAndTruncatedLinesNeverHandOnHalfALine)
-{
-    QRandomGenerator random(1105);
-    const QStringList good = LayerFile::lines(shipped(QStringLiteral("Electrical.lay")));
-    const QString alphabet = QStringLiteral(",,,,0123456789-+.eE ABCxyz&\t\r\n\xe9");
-    for (int round = 0; round < 2000; ++round) {
-        QStringList lines;
-        const int count = random.bounded(0, 45);
-        for (int i = 0; i < count; ++i) {
-            QString line = good[random.bounded(good.size())];
-            switch (random.bounded(4)) {
-            case 0: line.truncate(random.bounded(line.size() + 1)); break;
-            case 1: line.insert(random.bounded(line.size() + 1), alphabet[random.bounded(alphabet.size())]); break;
-            case 2:
-                line.clear();
-                for (int c = random.bounded(12); c > 0; --c)
-                    line.append(alphabet[random.bounded(alphabet.size())]);
-                break;
-            default: break;
-            }
-            lines.append(line);
-        }
-        auto whole = [&](const LayerDefinition& line) {
-            const QString start = line.name + u',';
-            const bool fromALine = std::any_of(lines.begin(), lines.end(), [&](const QString& each) {
-                const auto again = LayerFile::definition(each);
-                return each.startsWith(start) && again && again->colour == line.colour
-                    && again->linetype == line.linetype;
-            });
-            EXPECT_TRUE(fromALine) << line.name.toStdString();
-        };
-        bool wellFormed = false;
-        const QList<LayerDefinition> handed = all(lines, &wellFormed);
-        for (const auto& line : handed)
-            whole(line);
-        EXPECT_EQ(wellFormed, handed.size() == lines.size());
-        if (!lines.isEmpty()) {
-            const QString name = LayerFile::name(lines.first()).value_or(QString());
-            for (const auto& line : named(lines, name)) {
-                EXPECT_EQ(line.name, name);
-                whole(line);
-            }
-        }
-        if (const auto names = LayerFile::menuNames(lines)) {
-            EXPECT_LE(names->size(), LayerFile::MenuEntries);
-        }
-    }
 }
