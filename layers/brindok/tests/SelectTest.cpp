@@ -8,6 +8,19 @@ namespace msgbox = forms::msgbox;
 
 namespace {
 
+// An angular dimension as a host release that names it by its three points
+// reports it.
+class ThreePointAngular : public cad::Entity {
+public:
+    QString entityName() const override { return QStringLiteral("AcDb3PointAngularDimension"); }
+    QString layer() const override { return layer_; }
+    void setLayer(const QString& layer) override { layer_ = layer; }
+    void update() override {}
+
+private:
+    QString layer_ = QStringLiteral("0");
+};
+
 class Select : public BrindokTest {
 protected:
     // Picks everything, with `name` picked in the list and the spin at `value`.
@@ -68,6 +81,17 @@ TEST_F(Select, EachModeMovesItsKindsOnly)
     EXPECT_EQ(layersOf({aligned, rotated, text, line}), (QStringList{"Dims", "Dims", "Notes", "0"}));
     moveAll(QStringLiteral("Doors"), 4);
     EXPECT_EQ(layersOf({block, line, leader}), (QStringList{"Doors", "0", "0"}));
+}
+
+TEST_F(Select, DimensionsModeTakesEitherAngularClass)
+{
+    start();
+    pickInList(QStringLiteral("Dims"));
+    mode(2);
+    const auto angular = std::make_shared<ThreePointAngular>();
+    user.selection({angular, aligned, text});
+    select().click();
+    EXPECT_EQ(layersOf({angular, aligned, text}), (QStringList{"Dims", "Dims", "0"}));
 }
 
 TEST_F(Select, TextAndLeaderMoveTheTextsAndTheLeaderNotTheLines)
