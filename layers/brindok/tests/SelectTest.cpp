@@ -8,18 +8,29 @@ namespace msgbox = forms::msgbox;
 
 namespace {
 
-// An angular dimension as a host release that names it by its three points
-// reports it.
-class ThreePointAngular : public cad::Entity {
+// An object of a kind the stand-in host does not draw, known by its class
+// name alone: the three-point angular dimension another host release
+// reports, say.
+class OtherKind : public cad::Entity {
 public:
-    QString entityName() const override { return QStringLiteral("AcDb3PointAngularDimension"); }
+    explicit OtherKind(QString className) : className_(std::move(className)) {}
+    QString entityName() const override { return className_; }
     QString layer() const override { return layer_; }
     void setLayer(const QString& layer) override { layer_ = layer; }
     void update() override {}
 
 private:
+    QString className_;
     QString layer_ = QStringLiteral("0");
 };
+
+std::vector<EntityPtr> ofKinds(const QStringList& classNames)
+{
+    std::vector<EntityPtr> made;
+    for (const QString& name : classNames)
+        made.push_back(std::make_shared<OtherKind>(name));
+    return made;
+}
 
 class Select : public BrindokTest {
 protected:
@@ -83,15 +94,31 @@ TEST_F(Select, EachModeMovesItsKindsOnly)
     EXPECT_EQ(layersOf({block, line, leader}), (QStringList{"Doors", "0", "0"}));
 }
 
-TEST_F(Select, DimensionsModeTakesEitherAngularClass)
+TEST_F(Select, DimensionsModeMovesEveryDimensionClassAndNothingElse)
 {
     start();
+    const std::vector<EntityPtr> dimensions =
+        ofKinds({"AcDbDiametricDimension", "AcDbLineAngularDimension", "AcDb3PointAngularDimension",
+                 "AcDbRadialDimension", "AcDbOrdinateDimension"});
+    const std::vector<EntityPtr> others = ofKinds({"AcDbCircle", "AcDbArc", "AcDbPolyline", "AcDbHatch"});
+    std::vector<EntityPtr> picked = {aligned, rotated, text, leader, block};
+    picked.insert(picked.end(), dimensions.begin(), dimensions.end());
+    picked.insert(picked.end(), others.begin(), others.end());
+
     pickInList(QStringLiteral("Dims"));
     mode(2);
-    const auto angular = std::make_shared<ThreePointAngular>();
-    user.selection({angular, aligned, text});
+    user.selection(picked);
     select().click();
-    EXPECT_EQ(layersOf({angular, aligned, text}), (QStringList{"Dims", "Dims", "0"}));
+    EXPECT_EQ(layersOf({aligned, rotated}), (QStringList{"Dims", "Dims"}));
+    EXPECT_EQ(layersOf(dimensions), QStringList(5, QStringLiteral("Dims")));
+    EXPECT_EQ(layersOf(others), QStringList(4, QStringLiteral("0")));
+    EXPECT_EQ(layersOf({text, leader, block}), (QStringList{"0", "0", "0"}));
+
+    // Every kind moves when the mode filters nothing.
+    mode(0);
+    user.selection(others);
+    select().click();
+    EXPECT_EQ(layersOf(others), QStringList(4, QStringLiteral("Dims")));
 }
 
 TEST_F(Select, TextAndLeaderMoveTheTextsAndTheLeaderNotTheLines)
