@@ -2,10 +2,12 @@
 // The attach, "Pick Files" and file list variants of the suite's tools as test data, so
 // the shared routines are tried with every shape a tool gives them.
 
+#include "platform/cad/CadErrors.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "shared/AcadProj.h"
 #include "shared/EditableFileListVariant.h"
 #include "shared/PickFilesVariant.h"
+#include "shared/SelectionLoop.h"
 
 #include <QList>
 #include <QString>
@@ -122,6 +124,29 @@ inline EditableFileListVariant fileListSorted()
     v.upToolTip = QStringLiteral("Move Up");
     v.buttonColumn.removeOne(QStringLiteral("cmdAdd"));
     return v;
+}
+
+// The selection loop as each tool that picks objects uses it: the set's name
+// and the reaction to an error; the precondition and the work are the test's.
+inline SelectionTool selectionTool(const QString& tool)
+{
+    SelectionTool made;
+    made.setName = QStringLiteral("setpres");
+    if (tool == QStringLiteral("Lunvik")) {
+        made.errors.box = false;
+    } else if (tool == QStringLiteral("Orbessa")) {
+        made.errors.boxStyle = forms::msgbox::OkOnly;
+        made.errors.windowFirst = true;
+        made.errors.deleteSet = true;
+    } else if (tool == QStringLiteral("Pemmit")) {
+        made.setName = QStringLiteral("settxt0");
+        made.errors.cleared = {cad::err::NoPointGiven};
+        made.errors.retried = {cad::err::ExceptionOccurred};
+        made.errors.retryLimit = 3;
+    } else if (tool != QStringLiteral("Brindok")) {
+        throw std::invalid_argument("no selection tool " + tool.toStdString());
+    }
+    return made;
 }
 
 }  // namespace suite::test

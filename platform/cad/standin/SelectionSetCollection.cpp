@@ -79,8 +79,11 @@ void SelectionSetCollection::clearAll()
 
 std::shared_ptr<SelectionSet> SelectionSetCollection::find(const QString& name) const
 {
+    // Assumption: selection-set names are compared exactly, letter case
+    // included, as the tools compare them when they look for a left-over set;
+    // "SETPRES" is not the set "setpres".
     for (const auto& set : sets_) {
-        if (set->rawName().compare(name, Qt::CaseInsensitive) == 0)
+        if (set->rawName() == name)
             return set;
     }
     return nullptr;

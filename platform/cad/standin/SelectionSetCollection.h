@@ -1,6 +1,7 @@
 #pragma once
-// The selection sets of a stand-in document. Names are matched without
-// regard to case; a drawing replaced in the document takes its sets with it.
+// The selection sets of a stand-in document. Names are matched exactly,
+// letter case included; a drawing replaced in the document takes its sets
+// with it.
 
 #include "platform/cad/SelectionSets.h"
 

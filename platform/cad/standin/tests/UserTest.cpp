@@ -75,6 +75,16 @@ TEST_F(Prompts, SelectionFillsTheSetAndSetsTheLastPrompt)
     EXPECT_NO_THROW(sets->add(QStringLiteral("setpres")));
 }
 
+TEST_F(Prompts, SelectionSetNamesAreComparedWithTheirLetterCase)
+{
+    const auto sets = document->selectionSets();
+    const auto upper = sets->add(QStringLiteral("SETPRES"));
+    const auto lower = sets->add(QStringLiteral("setpres"));
+    EXPECT_NE(upper, lower);
+    EXPECT_EQ(sets->item(QStringLiteral("setpres")), lower);
+    EXPECT_EQ(errorOf([&] { sets->item(QStringLiteral("SetPres")); }), cad::err::KeyNotFound);
+}
+
 TEST_F(Prompts, SelectionOffersTheObjectsOfTheSpaceWorkedIn)
 {
     struct Recorder : User {
