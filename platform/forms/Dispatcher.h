@@ -42,12 +42,7 @@ public:
     auto wrap(F handler)
     {
         return [this, handler = std::move(handler)](auto&&... args) {
-            run([&] {
-                if constexpr (std::is_invocable_v<F&, decltype(args)...>)
-                    std::invoke(handler, std::forward<decltype(args)>(args)...);
-                else
-                    std::invoke(handler);
-            });
+            run([&] { callWithOrWithout(handler, std::forward<decltype(args)>(args)...); });
         };
     }
 
@@ -56,10 +51,7 @@ public:
     auto wrap(Object* object, Method method)
     {
         return wrap([object, method](auto&&... args) {
-            if constexpr (std::is_invocable_v<Method, Object*, decltype(args)...>)
-                std::invoke(method, object, std::forward<decltype(args)>(args)...);
-            else
-                std::invoke(method, object);
+            callWithOrWithout(std::bind_front(method, object), std::forward<decltype(args)>(args)...);
         });
     }
 
@@ -92,6 +84,23 @@ public:
     static QString defaultReportText(const runtime::Error& error);
 
 private:
+    // Calls the handler with the signal's arguments when it takes them, else
+    // without. A function template of its own, so that the branch not taken is
+    // never instantiated (inside a generic lambda some compilers check it).
+    template <typename F, typename... Args>
+    static void callWithOrWithout(F& handler, Args&&... args)
+    {
+        if constexpr (std::is_invocable_v<F&, Args...>)
+            std::invoke(handler, std::forward<Args>(args)...);
+        else
+            std::invoke(handler);
+    }
+    template <typename F, typename... Args>
+    static void callWithOrWithout(F&& handler, Args&&... args)
+    {
+        callWithOrWithout(handler, std::forward<Args>(args)...);
+    }
+
     void reportUntrapped(const runtime::Error& error);
     void fault(const char* what);
 
