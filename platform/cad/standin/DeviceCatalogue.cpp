@@ -22,7 +22,7 @@ Media millimetres(const char* name, const char* width, const char* height)
     const QString h = QString::fromLatin1(height);
     const QString n = QString::fromLatin1(name);
     return Media{QStringLiteral("ISO_%1_(%2_x_%3_MM)").arg(n, w, h), QStringLiteral("ISO %1 (%2 x %3 MM)").arg(n, w, h),
-                 w.toDouble(), h.toDouble()};
+                 w.toDouble(), h.toDouble(), true};
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct Media {
     // The sheet's size in its own unit (inches or millimetres), portrait.
     double width = 0.0;
     double height = 0.0;
+    bool millimetres = false;
 };
 
 struct PlotDevice {

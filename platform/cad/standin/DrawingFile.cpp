@@ -5,6 +5,7 @@
 #include "platform/cad/standin/DrawingReader.h"
 #include "platform/cad/standin/DrawingWriter.h"
 #include "platform/cad/standin/HostContext.h"
+#include "platform/cad/standin/ThumbnailMaker.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/WinPath.h"
 #include "platform/runtime/Error.h"
@@ -46,7 +47,8 @@ std::shared_ptr<Drawing> DrawingFile::load(const std::shared_ptr<HostContext>& c
 
 void DrawingFile::save(const Drawing& drawing, const QString& path)
 {
-    const QByteArray bytes = DrawingWriter::write(drawing);
+    const ThumbnailMaker* maker = drawing.context().thumbnailMaker();
+    const QByteArray bytes = DrawingWriter::write(drawing, maker ? maker->thumbnail(drawing) : QImage());
     try {
         drawing.context().files().writeAll(path, bytes);
     } catch (const runtime::Error& error) {

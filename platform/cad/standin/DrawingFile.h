@@ -28,7 +28,8 @@ public:
     // Raises ExceptionOccurred when the file is missing, unreadable or
     // damaged.
     static std::shared_ptr<Drawing> load(const std::shared_ptr<HostContext>& context, const QString& path);
-    // Writes the whole file or nothing; raises ExceptionOccurred on failure.
+    // Writes the whole file or nothing, with the thumbnail of the host's
+    // thumbnail maker when it has one; raises ExceptionOccurred on failure.
     static void save(const Drawing& drawing, const QString& path);
 };
 

@@ -13,7 +13,7 @@ namespace standin {
 
 const QString DrawingWriter::Format = QStringLiteral("STANDIN-DRAWING");
 
-QByteArray DrawingWriter::write(const Drawing& drawing)
+QByteArray DrawingWriter::write(const Drawing& drawing, const QImage& thumbnail)
 {
     RecordWriter out;
     out.begin(Format).integer(Version).end();
@@ -55,7 +55,7 @@ QByteArray DrawingWriter::write(const Drawing& drawing)
     out.begin(QStringLiteral("STATE")).text(drawing.currentLayer()).text(active ? active->handle() : QString());
     out.flag(drawing.inFloatingViewport()).end();
     out.begin(QStringLiteral("END")).end();
-    return DrawingHead::build() + out.result().toUtf8();
+    return DrawingHead::build(thumbnail) + out.result().toUtf8();
 }
 
 }  // namespace standin

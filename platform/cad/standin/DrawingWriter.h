@@ -15,6 +15,7 @@
 // defaults.
 
 #include <QByteArray>
+#include <QImage>
 
 namespace standin {
 
@@ -25,7 +26,8 @@ public:
     static const QString Format;
     static constexpr int Version = 1;
 
-    static QByteArray write(const Drawing& drawing);
+    // The file's bytes, with the thumbnail in the head when one is given.
+    static QByteArray write(const Drawing& drawing, const QImage& thumbnail = QImage());
 };
 
 }  // namespace standin

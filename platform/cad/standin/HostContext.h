@@ -2,8 +2,10 @@
 // What every object of one stand-in host shares: the file system its drawings
 // live in, the journal, the injected failures, the user who answers prompts,
 // the plot device catalogue and the plots made, the active profile and the
-// application-wide system variables, and whether the host still runs. Also the
-// guards every host member passes through.
+// application-wide system variables, and whether the host still runs; the
+// host program's hooks that turn plots into pages and saved drawings into
+// thumbnails, when it has set them. Also the guards every host member passes
+// through.
 
 #include "platform/cad/standin/DeviceCatalogue.h"
 #include "platform/cad/standin/Failures.h"
@@ -23,6 +25,8 @@ class FileSystem;
 
 namespace standin {
 
+class PlotSink;
+class ThumbnailMaker;
 class User;
 
 class HostContext {
@@ -37,6 +41,15 @@ public:
 
     User* user() const { return user_; }
     void setUser(User* user) { user_ = user; }
+
+    // Told of every plot and preview after its job is recorded; none by
+    // default. It must outlive its use.
+    PlotSink* plotSink() const { return plotSink_; }
+    void setPlotSink(PlotSink* sink) { plotSink_ = sink; }
+    // Draws the thumbnail of each drawing saved; without one, drawings are
+    // saved with no thumbnail. It must outlive its use.
+    const ThumbnailMaker* thumbnailMaker() const { return thumbnailMaker_; }
+    void setThumbnailMaker(const ThumbnailMaker* maker) { thumbnailMaker_ = maker; }
 
     const ProfileState& profile() const { return profile_; }
     void setProfile(const ProfileState& profile);
@@ -73,6 +86,8 @@ private:
     DeviceCatalogue devices_;
     std::vector<PlotJob> plotJobs_;
     User* user_ = nullptr;
+    PlotSink* plotSink_ = nullptr;
+    const ThumbnailMaker* thumbnailMaker_ = nullptr;
     ProfileState profile_;
     QHash<QString, QVariant> appVariables_;
     std::function<void()> stateObserver_;

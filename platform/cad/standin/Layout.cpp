@@ -103,17 +103,20 @@ cad::Point2 Layout::origin() const
     const double paperHeight = turned ? paper->width : paper->height;
     const double areaWidth = settings_.windowUpperRight.x - settings_.windowLowerLeft.x;
     const double areaHeight = settings_.windowUpperRight.y - settings_.windowLowerLeft.y;
-    // Assumption: of the standard scales the stand-in knows scale to fit,
-    // 1:1 and 1:2; any other plots at 1:1.
-    double factor = 1.0;
-    if (settings_.standardScale == cad::standardScale::OneToTwo) {
-        factor = 0.5;
-    } else if (settings_.standardScale == cad::standardScale::ScaleToFit) {
-        if (areaWidth > 0.0 && areaHeight > 0.0)
-            factor = std::min(paperWidth / areaWidth, paperHeight / areaHeight);
-    }
+    double factor = scaleFactor(settings_.standardScale);
+    if (factor == 0.0)
+        factor = areaWidth > 0.0 && areaHeight > 0.0 ? std::min(paperWidth / areaWidth, paperHeight / areaHeight) : 1.0;
     // Centring leaves the same margin on both sides of the plotted area.
     return {(paperWidth - areaWidth * factor) / 2.0, (paperHeight - areaHeight * factor) / 2.0};
+}
+
+double Layout::scaleFactor(int standardScale)
+{
+    // Assumption: of the standard scales the stand-in knows scale to fit,
+    // 1:1 and 1:2; any other plots at 1:1.
+    if (standardScale == cad::standardScale::ScaleToFit)
+        return 0.0;
+    return standardScale == cad::standardScale::OneToTwo ? 0.5 : 1.0;
 }
 
 QString Layout::styleSheet() const { return get(member("StyleSheet"), settings_.styleSheet); }

@@ -63,6 +63,8 @@ public:
     // centred, the stored origin otherwise.
     cad::Point2 origin() const;
     void setSettings(const PlotSettings& settings) { settings_ = settings; }
+    // Paper units per drawing unit at a standard scale; 0 for scale to fit.
+    static double scaleFactor(int standardScale);
 
     void write(RecordWriter& writer) const;
     // The layout's name and settings from a record.

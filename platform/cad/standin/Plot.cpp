@@ -6,6 +6,7 @@
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/HostContext.h"
 #include "platform/cad/standin/Layout.h"
+#include "platform/cad/standin/PlotSink.h"
 #include "platform/cad/standin/Validate.h"
 
 namespace standin {
@@ -77,6 +78,12 @@ void Plot::record(bool preview, int previewType)
     job.windowLowerLeft = s.windowLowerLeft;
     job.windowUpperRight = s.windowUpperRight;
     context_->plotJobs().push_back(job);
+    if (PlotSink* sink = context_->plotSink()) {
+        if (preview)
+            sink->previewed(job, document);
+        else
+            sink->plotted(job, document);
+    }
 }
 
 }  // namespace standin

@@ -1,7 +1,9 @@
 #include "StandinFixture.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/Block.h"
 #include "platform/cad/standin/DrawingHead.h"
+#include "platform/cad/standin/ThumbnailMaker.h"
 
 #include <QtEndian>
 
@@ -126,6 +128,81 @@ TEST_F(Documents, FileHeadIsLaidOutLikeTheRealOne)
     ASSERT_GT(bytes.size(), image + 21);
     EXPECT_EQ(bytes[image + 20], char(0));
     EXPECT_TRUE(bytes.mid(image + 21).startsWith("STANDIN-DRAWING\t1\n"));
+}
+
+namespace {
+
+// A 5 x 3 thumbnail: palette index 1 at the top left, 2 at the bottom right,
+// 0 elsewhere; it notes how many model-space objects the drawing had.
+class FixedThumbnail : public ThumbnailMaker {
+public:
+    QImage thumbnail(const Drawing& drawing) const override
+    {
+        seen = int(drawing.modelSpace()->entities().size());
+        if (!size.isValid())
+            return QImage();
+        QImage image(size, QImage::Format_Indexed8);
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(10, 20, 30)});
+        image.fill(0);
+        image.setPixel(0, 0, 1);
+        image.setPixel(size.width() - 1, size.height() - 1, 2);
+        return image;
+    }
+
+    QSize size{5, 3};
+    mutable int seen = -1;
+};
+
+qint32 int32At(const QByteArray& bytes, qint64 offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); }
+
+}  // namespace
+
+TEST_F(Documents, SavedDrawingCarriesTheThumbnailInAHeaderAndABitmapRecord)
+{
+    FixedThumbnail maker;
+    host->context().setThumbnailMaker(&maker);
+    writeDrawing(QStringLiteral("C:\\Jobs\\a.dwg"), [](Document& d) { d.modelSpace()->addLine(pt(0, 0), pt(1, 1)); });
+    EXPECT_EQ(maker.seen, 1);
+    const QByteArray bytes = fs.readAll(QStringLiteral("C:\\Jobs\\a.dwg"));
+    const qint32 block = int32At(bytes, 13);
+    ASSERT_EQ(bytes[block + 20], char(2));
+    const qint64 header = block + 21;
+    const qint64 bitmap = header + 9;
+    EXPECT_EQ(bytes[header], char(1));
+    ASSERT_EQ(bytes[bitmap], char(2));
+    const qint32 start = int32At(bytes, bitmap + 1);
+    const qint32 size = int32At(bytes, bitmap + 5);
+    ASSERT_LE(qint64(start) + size, bytes.size());
+    EXPECT_EQ(int32At(bytes, start + 4), 5);
+    EXPECT_EQ(int32At(bytes, start + 8), 3);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + start + 14), 8);
+    // Palette entry 1 is red: blue, green, red, unused.
+    EXPECT_EQ(bytes.mid(start + 40 + 4, 4), QByteArray("\0\0\xff\0", 4));
+    // Rows of 8 bytes, bottom up, at the end of the record: the bottom row
+    // ends in index 2, the top row starts with index 1.
+    constexpr int Stride = 8;
+    EXPECT_EQ(size, 40 + 1024 + 3 * Stride);
+    const qint64 rows = start + size - 3 * Stride;
+    EXPECT_EQ(bytes.mid(rows, Stride), QByteArray("\0\0\0\0\x02\0\0\0", Stride));
+    EXPECT_EQ(bytes.mid(rows + 2 * Stride, Stride), QByteArray("\x01\0\0\0\0\0\0\0", Stride));
+
+    // The body follows the image, and the drawing reads back whole.
+    EXPECT_EQ(DrawingHead::bodyOffset(bytes), start + size);
+    const auto document = host->openDocument(QStringLiteral("C:\\Jobs\\a.dwg"));
+    EXPECT_EQ(document->modelSpace()->count(), 1);
+}
+
+TEST_F(Documents, ThumbnailTooLargeOrMissingLeavesTheHeadWithoutImages)
+{
+    FixedThumbnail maker;
+    host->context().setThumbnailMaker(&maker);
+    for (const QSize size : {QSize(), QSize(DrawingHead::LargestThumbnailSide + 1, 2)}) {
+        maker.size = size;
+        writeDrawing(QStringLiteral("C:\\Jobs\\a.dwg"));
+        const QByteArray bytes = fs.readAll(QStringLiteral("C:\\Jobs\\a.dwg"));
+        EXPECT_EQ(bytes[int32At(bytes, 13) + 20], char(0));
+        EXPECT_EQ(bytes.left(DrawingHead::bodyOffset(bytes)), DrawingHead::build());
+    }
 }
 
 TEST_F(Documents, DamagedFileGivesANumberedErrorAndNoDocument)

@@ -1,6 +1,7 @@
 #include "StandinFixture.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/PlotSink.h"
 
 using namespace standin;
 using namespace standin::test;
@@ -110,4 +111,52 @@ TEST_F(Plotting, CentringPlacesTheWindowInTheMiddleOfTheTurnedSheet)
     layout->setPlotType(cad::plotType::Extents);
     layout->setCenterPlot(true);
     EXPECT_EQ(layout->plotOrigin(), (cad::Point2{0, 0}));  // no extents to centre
+}
+
+namespace {
+
+// Notes what it is told; raises when asked to.
+class NotingSink : public PlotSink {
+public:
+    void plotted(const PlotJob& job, const std::shared_ptr<Document>& document) override
+    {
+        told.push_back({job, document});
+        if (refuse)
+            cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the plot folder cannot be written"));
+    }
+    void previewed(const PlotJob& job, const std::shared_ptr<Document>& document) override
+    {
+        told.push_back({job, document});
+    }
+
+    struct Told {
+        PlotJob job;
+        std::shared_ptr<Document> document;
+    };
+    std::vector<Told> told;
+    bool refuse = false;
+};
+
+}  // namespace
+
+TEST_F(Plotting, SinkIsToldOfEachPlotAndPreviewAfterTheJobIsRecorded)
+{
+    NotingSink sink;
+    host->context().setPlotSink(&sink);
+    layout->setConfigName(QStringLiteral("Office Laser.pc3"));
+    EXPECT_EQ(errorOf([&] { document->plot()->displayPlotPreview(2); }), cad::err::InvalidInput);
+    document->plot()->plotToDevice();
+    document->plot()->displayPlotPreview(1);
+
+    ASSERT_EQ(sink.told.size(), 2u);
+    EXPECT_FALSE(sink.told[0].job.preview);
+    EXPECT_TRUE(sink.told[1].job.preview);
+    EXPECT_EQ(sink.told[0].document, document);
+    EXPECT_EQ(sink.told[0].job.media, host->plotJobs()[0].media);
+    EXPECT_EQ(sink.told[1].job.previewType, 1);
+
+    // A sink that fails fails the tool's call; the job is recorded all the same.
+    sink.refuse = true;
+    EXPECT_EQ(errorOf([&] { document->plot()->plotToDevice(); }), cad::err::ExceptionOccurred);
+    EXPECT_EQ(host->plotJobs().size(), 3u);
 }
