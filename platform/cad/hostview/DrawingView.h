@@ -4,9 +4,16 @@
 // and lets the person pan and zoom with the mouse. While the host asks for a
 // point or a selection, it turns clicks and drags into picks in drawing
 // coordinates and reports them; it decides nothing about prompts itself.
+// Model space and the layout keep a zoom of their own, each fitted to its
+// extents when first shown. While model space is worked in through a
+// viewport of the layout, points are model points and picks take model
+// space's objects. Picked objects are not highlighted: the host program owns
+// the selection and the view could not keep a highlight in step with it.
 
 #include "platform/cad/Entity.h"
 #include "platform/cad/Point.h"
+#include "platform/cad/hostview/Figure.h"
+#include "platform/cad/hostview/SheetPainter.h"
 
 #include <QWidget>
 #include <memory>
@@ -44,9 +51,17 @@ public:
     void setMode(Mode mode, const std::optional<cad::Point>& base = {}, bool ortho = false);
     Mode mode() const { return mode_; }
 
-    // Drawing coordinates of a point of the widget, and back.
+    // Drawing coordinates of a point of the widget, and back: model
+    // coordinates while model space is worked in through a viewport of the
+    // layout, the shown space's otherwise.
     cad::Point toDrawing(const QPointF& widgetPoint) const;
     QPointF toWidget(const cad::Point& drawingPoint) const;
+
+    // Pixels within which a click picks an object.
+    static constexpr double PickTolerance = 5.0;
+    // How far the pointer moves with the button down before a click becomes
+    // a window.
+    static constexpr double DragDistance = 4.0;
 
 signals:
     // Point mode: the point clicked (ortho applied).
@@ -62,15 +77,49 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The zoom of one space: pixels per drawing unit and where the space's
+    // origin lies in the widget.
+    struct Zoom {
+        double scale = 1.0;
+        QPointF origin;
+        bool fitted = false;
+    };
+    enum class Drag { None, Pan, Click, Window };
+
+    Space shownSpace() const;
+    Zoom& zoom() { return zooms_[shownSpace() == Space::Model ? 0 : 1]; }
+    const Zoom& zoom() const { return zooms_[shownSpace() == Space::Model ? 0 : 1]; }
+    // From the shown space to the widget.
+    QTransform sheetToWidget() const;
+    // The viewport model space is worked in through, if it is.
+    std::optional<standin::ViewportShape> workingViewport() const;
+    // Fits the shown space's extents into the widget.
+    void fit();
+    // The point clicked, levelled against the base when ortho is on.
+    cad::Point levelled(cad::Point point) const;
+    // The figures of the objects a pick may take, in working coordinates.
+    std::vector<Figure> workingFigures() const;
+    void pickAt(const QPointF& widgetPoint);
+    void pickWindow(const QPointF& from, const QPointF& to);
+    void paintOverlay(QPainter& painter);
+    void updateCursor();
+
     std::shared_ptr<standin::Document> document_;
     Mode mode_ = Mode::Idle;
     std::optional<cad::Point> base_;
     bool ortho_ = false;
-    double scale_ = 1.0;     // pixels per drawing unit
-    QPointF origin_;         // widget position of the drawing's origin
+    Zoom zooms_[2];
+    Drag drag_ = Drag::None;
+    QPointF pressedAt_;
+    QPointF lastAt_;
+    std::optional<QPointF> pointer_;
 };
 
 }  // namespace hostview
