@@ -83,10 +83,14 @@ void DrawingView::setDocument(std::shared_ptr<standin::Document> document)
     document_ = std::move(document);
     for (Zoom& zoom : zooms_)
         zoom.fitted = false;
-    update();
+    refresh();
 }
 
-void DrawingView::refresh() { update(); }
+void DrawingView::refresh()
+{
+    pictureStale_ = true;
+    update();
+}
 
 void DrawingView::zoomExtents()
 {
@@ -233,24 +237,42 @@ void DrawingView::pickWindow(const QPointF& from, const QPointF& to)
     emit objectsPicked(picked);
 }
 
-void DrawingView::paintEvent(QPaintEvent*)
+const QPixmap& DrawingView::sheetPicture()
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), HostPalette::viewBackground());
-    if (document_ && !document_->isClosed()) {
-        if (!zoom().fitted)
-            fit();
+    const bool shown = document_ && !document_->isClosed();
+    if (shown && !zoom().fitted)
+        fit();
+    const Space space = shownSpace();
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (!pictureStale_ && picture_.size() == pixels && picture_.devicePixelRatio() == ratio
+        && pictureTransform_ == sheetToWidget() && pictureSpace_ == space)
+        return picture_;
+    picture_ = QPixmap(pixels);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(HostPalette::viewBackground());
+    if (shown) {
+        QPainter painter(&picture_);
         const standin::Drawing& drawing = *document_->drawing();
-        const Space space = shownSpace();
         if (space == Space::Paper) {
             // The layout's paper, a shade lighter, when it has one.
             const QRectF paper = paperOf(drawing);
             if (!paper.isNull())
                 painter.fillRect(sheetToWidget().mapRect(paper), QColor(44, 52, 62));
         }
-        SheetPainter sheet(drawing);
-        sheet.paint(painter, sheetToWidget(), space);
+        SheetPainter(drawing).paint(painter, sheetToWidget(), space);
     }
+    pictureStale_ = false;
+    pictureTransform_ = sheetToWidget();
+    pictureSpace_ = space;
+    return picture_;
+}
+
+void DrawingView::paintEvent(QPaintEvent*)
+{
+    const QPixmap& picture = sheetPicture();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture);
     paintOverlay(painter);
 }
 

@@ -15,6 +15,7 @@
 #include "platform/cad/hostview/Figure.h"
 #include "platform/cad/hostview/SheetPainter.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -41,6 +42,8 @@ public:
     const std::shared_ptr<standin::Document>& document() const { return document_; }
 
     // Draws again after the drawing changed (entities, layers, the space).
+    // The view keeps its last picture of the drawing while only the pointer
+    // moves, so a change shows after refresh(), a zoom or a pan.
     void refresh();
     // Fits the drawing's extents into the view.
     void zoomExtents();
@@ -108,6 +111,9 @@ private:
     std::vector<Figure> workingFigures() const;
     void pickAt(const QPointF& widgetPoint);
     void pickWindow(const QPointF& from, const QPointF& to);
+    // The picture of the drawing at the current zoom, painted afresh when
+    // it is out of date.
+    const QPixmap& sheetPicture();
     void paintOverlay(QPainter& painter);
     void updateCursor();
 
@@ -120,6 +126,10 @@ private:
     QPointF pressedAt_;
     QPointF lastAt_;
     std::optional<QPointF> pointer_;
+    QPixmap picture_;
+    bool pictureStale_ = true;
+    QTransform pictureTransform_;
+    Space pictureSpace_ = Space::Model;
 };
 
 }  // namespace hostview

@@ -84,8 +84,13 @@ TEST_F(ViewTest, FirstShowFitsTheDrawingAndPaintsItOnADarkBackground)
     EXPECT_LT(high.y(), low.y());              // y runs up
 
     const QImage image = view.grab().toImage();
-    EXPECT_GT(brightnessNear(image, view.toWidget(pt(1050, 2025)).toPoint()), 150);
+    EXPECT_GT(brightnessNear(image, view.toWidget(pt(1050, 2025)).toPoint()), 100);
     EXPECT_EQ(image.pixelColor(5, 5), HostPalette::viewBackground());
+
+    // A line added later shows once the view is told, where it runs.
+    document->modelSpace()->addLine(pt(1000, 2040), pt(1100, 2040));
+    view.refresh();
+    EXPECT_GT(brightnessNear(view.grab().toImage(), view.toWidget(pt(1020, 2040)).toPoint()), 100);
 }
 
 TEST_F(ViewTest, WheelZoomsRoundThePointerAndDraggingPans)

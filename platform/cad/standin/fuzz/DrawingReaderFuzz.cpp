@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the drawing reader, as a drawing file from anywhere
 // would be: whatever the bytes, reading either raises the host's
 // damaged-drawing error or gives a whole drawing. A drawing that reads is
-// written back and reads again to the very same file; every entity hands a
+// written back and reads again to the very same file, also with a thumbnail
+// in its head; every entity hands a
 // view its shape and describes itself; and a purge leaves a drawing that
 // still writes and reads.
 #include "platform/cad/CadErrors.h"
@@ -17,6 +18,7 @@
 #include "platform/runtime/Error.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <cstdint>
 #include <cstdlib>
 
@@ -65,6 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QByteArray written = standin::DrawingWriter::write(*drawing);
     if (standin::DrawingWriter::write(*mustRead(context, written)) != written)
+        std::abort();
+    // A thumbnail whose size comes from the input, rows of every padding.
+    QImage thumbnail(1 + int(size % 7), 1 + int(size % 5), QImage::Format_Indexed8);
+    thumbnail.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    thumbnail.fill(1);
+    const QByteArray pictured = standin::DrawingWriter::write(*drawing, thumbnail);
+    if (standin::DrawingWriter::write(*mustRead(context, pictured), thumbnail) != pictured)
         std::abort();
 
     Viewer viewer;
