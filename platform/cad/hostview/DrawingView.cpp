@@ -94,8 +94,16 @@ void DrawingView::refresh()
 
 void DrawingView::zoomExtents()
 {
-    fit();
+    fit(zooms_[shownSpace() == Space::Model ? 0 : 1]);
     update();
+}
+
+DrawingView::Zoom& DrawingView::zoom() const
+{
+    Zoom& z = zooms_[shownSpace() == Space::Model ? 0 : 1];
+    if (!z.fitted)
+        fit(z);
+    return z;
 }
 
 Space DrawingView::shownSpace() const
@@ -125,9 +133,8 @@ std::optional<standin::ViewportShape> DrawingView::workingViewport() const
     return shape;
 }
 
-void DrawingView::fit()
+void DrawingView::fit(Zoom& z) const
 {
-    Zoom& z = zoom();
     if (width() <= 0 || height() <= 0)
         return;
     const Space space = shownSpace();
@@ -149,6 +156,7 @@ void DrawingView::fit()
     const QPointF centre = extents.center();
     z.origin = QPointF(width() / 2.0 - centre.x() * z.scale, height() / 2.0 + centre.y() * z.scale);
     z.fitted = true;
+    z.automatic = true;
 }
 
 void DrawingView::setMode(Mode mode, const std::optional<cad::Point>& base, bool ortho)
@@ -240,8 +248,6 @@ void DrawingView::pickWindow(const QPointF& from, const QPointF& to)
 const QPixmap& DrawingView::sheetPicture()
 {
     const bool shown = document_ && !document_->isClosed();
-    if (shown && !zoom().fitted)
-        fit();
     const Space space = shownSpace();
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -317,8 +323,6 @@ void DrawingView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     pressedAt_ = lastAt_ = at;
-    if (!zoom().fitted)
-        fit();
     if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && mode_ == Mode::Idle)) {
         drag_ = Drag::Pan;
         updateCursor();
@@ -337,7 +341,9 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event)
     const QPointF at = event->position();
     pointer_ = at;
     if (drag_ == Drag::Pan) {
-        zoom().origin += at - lastAt_;
+        Zoom& z = zoom();
+        z.origin += at - lastAt_;
+        z.automatic = false;
     } else if (drag_ == Drag::Click) {
         const QPointF moved = at - pressedAt_;
         if (std::hypot(moved.x(), moved.y()) >= DragDistance)
@@ -373,16 +379,24 @@ void DrawingView::wheelEvent(QWheelEvent* event)
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0.0)
         return;
-    Zoom& z = zoom();
-    if (!z.fitted)
-        fit();
     // The drawing point under the pointer stays under it.
     const QPointF at = event->position();
     const QPointF under = sheetToWidget().inverted().map(at);
+    Zoom& z = zoom();
+    z.automatic = false;
     z.scale = std::clamp(z.scale * std::pow(1.25, steps), 1e-9, 1e9);
     z.origin = QPointF(at.x() - under.x() * z.scale, at.y() + under.y() * z.scale);
     event->accept();
     update();
+}
+
+void DrawingView::resizeEvent(QResizeEvent* event)
+{
+    for (Zoom& z : zooms_) {
+        if (z.automatic)
+            z.fitted = false;
+    }
+    QWidget::resizeEvent(event);
 }
 
 void DrawingView::leaveEvent(QEvent* event)

@@ -5,7 +5,8 @@
 // point or a selection, it turns clicks and drags into picks in drawing
 // coordinates and reports them; it decides nothing about prompts itself.
 // Model space and the layout keep a zoom of their own, each fitted to its
-// extents when first shown. While model space is worked in through a
+// extents when first shown (and again when the view changes size, until the
+// person zooms or pans). While model space is worked in through a
 // viewport of the layout, points are model points and picks take model
 // space's objects. Picked objects are not highlighted: the host program owns
 // the selection and the view could not keep a highlight in step with it.
@@ -83,6 +84,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -93,18 +95,20 @@ private:
         double scale = 1.0;
         QPointF origin;
         bool fitted = false;
+        // Fitted by the view, not zoomed or panned by the person since.
+        bool automatic = false;
     };
     enum class Drag { None, Pan, Click, Window };
 
     Space shownSpace() const;
-    Zoom& zoom() { return zooms_[shownSpace() == Space::Model ? 0 : 1]; }
-    const Zoom& zoom() const { return zooms_[shownSpace() == Space::Model ? 0 : 1]; }
+    // The shown space's zoom, fitted first when it has not been yet.
+    Zoom& zoom() const;
     // From the shown space to the widget.
     QTransform sheetToWidget() const;
     // The viewport model space is worked in through, if it is.
     std::optional<standin::ViewportShape> workingViewport() const;
-    // Fits the shown space's extents into the widget.
-    void fit();
+    // Fits the shown space's extents into the widget (once it has a size).
+    void fit(Zoom& zoom) const;
     // The point clicked, levelled against the base when ortho is on.
     cad::Point levelled(cad::Point point) const;
     // The figures of the objects a pick may take, in working coordinates.
@@ -121,7 +125,9 @@ private:
     Mode mode_ = Mode::Idle;
     std::optional<cad::Point> base_;
     bool ortho_ = false;
-    Zoom zooms_[2];
+    // Model space's and the layout's; fitted on first use, which may come
+    // from a const member.
+    mutable Zoom zooms_[2];
     Drag drag_ = Drag::None;
     QPointF pressedAt_;
     QPointF lastAt_;

@@ -87,6 +87,10 @@ TEST_F(ViewTest, FirstShowFitsTheDrawingAndPaintsItOnADarkBackground)
     EXPECT_GT(brightnessNear(image, view.toWidget(pt(1050, 2025)).toPoint()), 100);
     EXPECT_EQ(image.pixelColor(5, 5), HostPalette::viewBackground());
 
+    // Made larger, the view fits the drawing again.
+    view.resize(800, 600);
+    EXPECT_GT(view.toWidget(pt(1100, 2050)).x() - view.toWidget(pt(1000, 2000)).x(), 0.8 * 800);
+
     // A line added later shows once the view is told, where it runs.
     document->modelSpace()->addLine(pt(1000, 2040), pt(1100, 2040));
     view.refresh();
@@ -104,6 +108,9 @@ TEST_F(ViewTest, WheelZoomsRoundThePointerAndDraggingPans)
     const cad::Point after = view.toDrawing(pointer);
     EXPECT_NEAR(after.x, under.x, 1e-9);
     EXPECT_NEAR(after.y, under.y, 1e-9);
+    EXPECT_NEAR(view.toWidget(pt(100, 0)).x() - view.toWidget(pt(0, 0)).x(), before * 1.25, 1e-6);
+    // The person's zoom is kept when the view changes size.
+    view.resize(500, 400);
     EXPECT_NEAR(view.toWidget(pt(100, 0)).x() - view.toWidget(pt(0, 0)).x(), before * 1.25, 1e-6);
 
     // The middle button pans in every mode.
