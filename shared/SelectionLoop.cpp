@@ -80,9 +80,12 @@ SelectionOutcome selectOnScreen(forms::Interaction& ui, const AcadConnection& co
             retries = 0;
             runner(work);
         };
-        cad::Document* doc = nullptr;
+        // Held for the whole selection: a tool's timer may attach again while
+        // the user picks and let go of the connection's document.
+        std::shared_ptr<cad::Document> doc;
         step([&] {
-            doc = &conn.doc();
+            conn.doc();
+            doc = conn.document;
             removeLeftover(*doc, tool.setName);
         });
         step([&] { set = doc->selectionSets()->add(tool.setName); });

@@ -175,7 +175,8 @@ void FrmMain::CmdCreate_Click()
     };
     const auto showAgain = qScopeGuard(showWindow);
     try {
-        SectionMarker marker(module_.connection().doc(), *given);
+        module_.connection().doc();
+        SectionMarker marker(module_.connection().document, *given);
         marker.setLayer(LayerSetup());
         if (isVisible()) {
             hide();

@@ -20,22 +20,23 @@ constexpr int LeaderWithArrow = 2;
 
 }  // namespace
 
-SectionMarker::SectionMarker(cad::Document& doc, const MarkerSizes& sizes) : doc_(doc), sizes_(sizes)
+SectionMarker::SectionMarker(std::shared_ptr<cad::Document> doc, const MarkerSizes& sizes)
+    : doc_(std::move(doc)), sizes_(sizes)
 {
-    doc_.activate();
-    const bool paper = doc_.activeSpace() == cad::space::Paper;
-    space_ = paper ? doc_.paperSpace() : doc_.modelSpace();
-    const QVariant remembered = doc_.getVariable(Orthomode);
-    doc_.setVariable(Orthomode, 1);
+    doc_->activate();
+    const bool paper = doc_->activeSpace() == cad::space::Paper;
+    space_ = paper ? doc_->paperSpace() : doc_->modelSpace();
+    const QVariant remembered = doc_->getVariable(Orthomode);
+    doc_->setVariable(Orthomode, 1);
     orthomode_ = remembered;
-    const double dimScale = doc_.getVariable(DimScaleVariable).toDouble();
+    const double dimScale = doc_->getVariable(DimScaleVariable).toDouble();
     scale_ = (dimScale == 0.0 || paper) ? 1.0 : dimScale;
 }
 
 SectionMarker::~SectionMarker()
 {
     if (orthomode_.isValid())
-        runtime::passOver([this] { doc_.setVariable(Orthomode, orthomode_); });
+        runtime::passOver([this] { doc_->setVariable(Orthomode, orthomode_); });
 }
 
 void SectionMarker::place(const std::shared_ptr<cad::Entity>& entity) const
@@ -47,13 +48,15 @@ void SectionMarker::place(const std::shared_ptr<cad::Entity>& entity) const
 bool SectionMarker::cancelled() const
 {
     bool esc = false;
-    runtime::passOver([&] { esc = doc_.getVariable(LastPrompt).toString().contains(CancelMarker, Qt::CaseInsensitive); });
+    runtime::passOver([&] {
+        esc = doc_->getVariable(LastPrompt).toString().contains(CancelMarker, Qt::CaseInsensitive);
+    });
     return esc;
 }
 
 void SectionMarker::cutLine()
 {
-    const std::shared_ptr<cad::Utility> utility = doc_.utility();
+    const std::shared_ptr<cad::Utility> utility = doc_->utility();
     first_ = utility->getPoint(std::nullopt, QStringLiteral("Pick First Point:"));
     const cad::Point second = utility->getPoint(first_, QStringLiteral("Next Point:"));
     const std::shared_ptr<cad::Entity> line = space_->addLine(first_, second);
@@ -90,7 +93,7 @@ SectionMarker::Arrows SectionMarker::arrows()
 {
     std::optional<cad::Point> side;
     runtime::passOver([&] {
-        const cad::Point picked = doc_.utility()->getPoint(last_, QStringLiteral("Pick Arrow Side Of Section:"));
+        const cad::Point picked = doc_->utility()->getPoint(last_, QStringLiteral("Pick Arrow Side Of Section:"));
         // The side is where a line from the last point to the pick ends.
         const std::shared_ptr<cad::Entity> probe = space_->addLine(last_, picked);
         side = probe->endPoint();
@@ -117,7 +120,7 @@ SectionMarker::Arrows SectionMarker::arrows()
 
 void SectionMarker::label(const QString& prompt)
 {
-    const cad::Point at = doc_.utility()->getPoint(std::nullopt, prompt);
+    const cad::Point at = doc_->utility()->getPoint(std::nullopt, prompt);
     place(space_->addText(sizes_.text, at, sizes_.textHeight * scale_));
 }
 

@@ -37,7 +37,9 @@ class SectionMarker {
 public:
     // Makes the drawing the active one, takes its active space for the
     // marker's entities, turns ortho mode on and reads the dimension scale.
-    SectionMarker(cad::Document& doc, const MarkerSizes& sizes);
+    // The marker holds the drawing until it ends: the window's timer may
+    // attach again while the user picks.
+    SectionMarker(std::shared_ptr<cad::Document> doc, const MarkerSizes& sizes);
     ~SectionMarker();
     SectionMarker(const SectionMarker&) = delete;
     SectionMarker& operator=(const SectionMarker&) = delete;
@@ -82,7 +84,7 @@ private:
     // Whether the user's answer to the last prompt was Esc.
     bool cancelled() const;
 
-    cad::Document& doc_;
+    std::shared_ptr<cad::Document> doc_;
     MarkerSizes sizes_;
     std::shared_ptr<cad::Block> space_;
     QVariant orthomode_;

@@ -157,6 +157,37 @@ TEST_F(Create, AnyOtherChainErrorEndsTheMarkerWithTheReport)
     EXPECT_TRUE(f.isVisible());
 }
 
+TEST_F(Create, AnAttachWhileTheUserPicksLeavesTheMarkerInItsDrawing)
+{
+    start();
+    // The connection's hold on the drawing is the only one, as a remote
+    // host's proxy is; the timer's attach lets go of it.
+    bool released = false;
+    module->connection().document = std::shared_ptr<cad::Document>(
+        std::shared_ptr<void>(nullptr, [&](void*) { released = true; }), drawing.get());
+    const auto other = host->addDocument();
+    ArmingUser arming(user);
+    host->setUser(&arming);
+    bool heldWhilePicking = true;
+    arming.afterPrompt = [&](const QString& prompt) {
+        // The user switches to the other drawing while picking.
+        if (prompt == QStringLiteral("Pick First Point:"))
+            other->activate();
+        timer().setEnabled(true);
+        timer().fire();
+        timer().setEnabled(false);
+        heldWhilePicking = heldWhilePicking && !released;
+    };
+    scriptSimpleMarker();
+    create();
+    EXPECT_TRUE(heldWhilePicking);
+    EXPECT_EQ(module->connection().document, other);
+    EXPECT_EQ(model().leaders.size(), 2u);
+    EXPECT_EQ(model().texts.size(), 2u);
+    EXPECT_EQ(other->modelSpace()->count(), 0);
+    EXPECT_EQ(orthomode(), 0);
+}
+
 TEST_F(Create, OrthoModeIsPutBackOnEveryWayOut)
 {
     drawing->setVariable(QStringLiteral("Orthomode"), 0);
