@@ -9,6 +9,7 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/forms/WindowAlpha.h"
 #include "platform/runtime/EndProgram.h"
 #include "platform/runtime/PassOver.h"
@@ -28,22 +29,17 @@ namespace lunvik {
 
 namespace {
 
+using forms::named;
+
 constexpr int TranslucentAlpha = 200;
 constexpr int OpaqueAlpha = 255;
 
-template <class T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QGroupBox* frame(const QString& caption, const QString& name, QWidget* parent)
+QGroupBox* frame(const QString& caption, const char* name, QWidget* parent)
 {
     return named(new QGroupBox(caption, parent), name);
 }
 
-QRadioButton* option(const QString& caption, const QString& name, QWidget* parent)
+QRadioButton* option(const QString& caption, const char* name, QWidget* parent)
 {
     return named(new QRadioButton(caption, parent), name);
 }
@@ -53,30 +49,32 @@ QRadioButton* option(const QString& caption, const QString& name, QWidget* paren
 FrmMain::FrmMain(MdlMain& module, QWidget* parent)
     : forms::Form(*module.env().dispatcher, parent),
       module_(module),
-      FrPrecision(frame(QStringLiteral("Precision Places:"), QStringLiteral("FrPrecision"), this)),
-      FrUnit(frame(QStringLiteral("Dimension Unit Format:"), QStringLiteral("FrUnit"), this)),
-      OptScientific(option(QStringLiteral("Scientific"), QStringLiteral("OptScientific"), FrUnit)),
-      OptDecimal(option(QStringLiteral("Decimal"), QStringLiteral("OptDecimal"), FrUnit)),
-      OptEngineering(option(QStringLiteral("Engineering"), QStringLiteral("OptEngineering"), FrUnit)),
-      OptArchitectural(option(QStringLiteral("Architectural"), QStringLiteral("OptArchitectural"), FrUnit)),
-      OptFractional(option(QStringLiteral("Fractional"), QStringLiteral("OptFractional"), FrUnit)),
-      FrDia(frame(QStringLiteral("Diameter + TYP Symbol:"), QStringLiteral("FrDia"), this)),
-      OptDiaOn(option(QStringLiteral("Dia On"), QStringLiteral("OptDiaOn"), FrDia)),
-      OptDiaOff(option(QStringLiteral("Dia Off"), QStringLiteral("OptDiaOff"), FrDia)),
-      OptTyp(option(QStringLiteral("TYP On"), QStringLiteral("OptTyp"), FrDia)),
-      OptTypoff(option(QStringLiteral("TYP Off"), QStringLiteral("OptTypoff"), FrDia)),
-      FrOverRide(frame(QStringLiteral("Text OverRide"), QStringLiteral("FrOverRide"), this)),
-      TxtOverRide(named(new QLineEdit(FrOverRide), QStringLiteral("TxtOverRide"))),
-      frStyle(frame(QStringLiteral("Style Name"), QStringLiteral("frStyle"), this)),
-      CmbStyle(named(new QComboBox(frStyle), QStringLiteral("CmbStyle"))),
-      ChkTransparent(named(new QCheckBox(QStringLiteral("Transparent"), this), QStringLiteral("ChkTransparent"))),
-      CmdSelect(named(new QPushButton(QStringLiteral("&Select"), this), QStringLiteral("CmdSelect"))),
-      CmdClose(named(new QPushButton(QStringLiteral("&Exit"), this), QStringLiteral("CmdClose")))
+      FrPrecision(frame(QStringLiteral("Precision Places:"), "FrPrecision", this)),
+      FrUnit(frame(QStringLiteral("Dimension Unit Format:"), "FrUnit", this)),
+      OptScientific(option(QStringLiteral("Scientific"), "OptScientific", FrUnit)),
+      OptDecimal(option(QStringLiteral("Decimal"), "OptDecimal", FrUnit)),
+      OptEngineering(option(QStringLiteral("Engineering"), "OptEngineering", FrUnit)),
+      OptArchitectural(option(QStringLiteral("Architectural"), "OptArchitectural", FrUnit)),
+      OptFractional(option(QStringLiteral("Fractional"), "OptFractional", FrUnit)),
+      FrDia(frame(QStringLiteral("Diameter + TYP Symbol:"), "FrDia", this)),
+      OptDiaOn(option(QStringLiteral("Dia On"), "OptDiaOn", FrDia)),
+      OptDiaOff(option(QStringLiteral("Dia Off"), "OptDiaOff", FrDia)),
+      OptTyp(option(QStringLiteral("TYP On"), "OptTyp", FrDia)),
+      OptTypoff(option(QStringLiteral("TYP Off"), "OptTypoff", FrDia)),
+      FrOverRide(frame(QStringLiteral("Text OverRide"), "FrOverRide", this)),
+      TxtOverRide(named(new QLineEdit(FrOverRide), "TxtOverRide")),
+      frStyle(frame(QStringLiteral("Style Name"), "frStyle", this)),
+      CmbStyle(named(new QComboBox(frStyle), "CmbStyle")),
+      ChkTransparent(named(new QCheckBox(QStringLiteral("Transparent"), this), "ChkTransparent")),
+      CmdSelect(named(new QPushButton(QStringLiteral("&Select"), this), "CmdSelect")),
+      CmdClose(named(new QPushButton(QStringLiteral("&Exit"), this), "CmdClose"))
 {
     setObjectName(QStringLiteral("FrmMain"));
     setCaption(QStringLiteral("Lunvik"));
-    for (int places = 0; places < int(Opt.size()); ++places)
-        Opt[places] = option(QString::number(places), QStringLiteral("Opt") + QString::number(places), FrPrecision);
+    for (int places = 0; places < int(Opt.size()); ++places) {
+        Opt[places] = new QRadioButton(QString::number(places), FrPrecision);
+        Opt[places]->setObjectName(QStringLiteral("Opt") + QString::number(places));
+    }
     CmbStyle->setEditable(true);
     layOut();
     bind();

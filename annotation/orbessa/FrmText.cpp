@@ -9,6 +9,7 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/runtime/EndProgram.h"
 #include "shared/AcadProj.h"
 #include "shared/SelectionLoop.h"
@@ -24,6 +25,8 @@ namespace orbessa {
 
 namespace {
 
+using forms::named;
+
 const std::array<const char*, 15> TextCaptions = {
     "Left",     "Center",      "Right",         "Aligned",      "Middle",
     "Fit",      "Top Left",    "Top Center",    "Top Right",    "Middle Left",
@@ -34,20 +37,14 @@ const std::array<const char*, 9> MTextCaptions = {"TopLeft",    "TopCenter",    
 const std::array<const char*, 2> AxisCaptions = {"Align X", "Align Y"};
 const std::array<const char*, 2> Axes = {"X", "Y"};
 
-template <class T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 template <size_t N>
 void makeArray(std::array<QRadioButton*, N>& buttons, const std::array<const char*, N>& captions,
                const QString& name, QWidget* frame)
 {
-    for (size_t index = 0; index < N; ++index)
-        buttons[index] = named(new QRadioButton(QString::fromLatin1(captions[index]), frame),
-                               name + u'(' + QString::number(index) + u')');
+    for (size_t index = 0; index < N; ++index) {
+        buttons[index] = new QRadioButton(QString::fromLatin1(captions[index]), frame);
+        buttons[index]->setObjectName(name + u'(' + QString::number(index) + u')');
+    }
 }
 
 template <size_t N>
@@ -64,16 +61,16 @@ QGridLayout* grid(const std::array<QRadioButton*, N>& buttons, int columns, QWid
 FrmText::FrmText(Session& session, QWidget* parent)
     : forms::Form(*session.env.dispatcher, parent),
       session_(session),
-      FrmTextFrame(named(new QGroupBox(QStringLiteral("Text"), this), QStringLiteral("FrmText"))),
-      FrmMtext(named(new QGroupBox(QStringLiteral("MText"), this), QStringLiteral("FrmMtext"))),
+      FrmTextFrame(named(new QGroupBox(QStringLiteral("Text"), this), "FrmText")),
+      FrmMtext(named(new QGroupBox(QStringLiteral("MText"), this), "FrmMtext")),
       FrmInsertionPoint(
-          named(new QGroupBox(QStringLiteral("Align Insertion Points"), this), QStringLiteral("FrmInsertionPoint"))),
+          named(new QGroupBox(QStringLiteral("Align Insertion Points"), this), "FrmInsertionPoint")),
       CmdInsertion1(named(new QPushButton(QStringLiteral("Pick Text "), FrmInsertionPoint),
-                          QStringLiteral("CmdInsertion1"))),
+                          "CmdInsertion1")),
       CmdInsertion(named(new QPushButton(QStringLiteral("Align Text"), FrmInsertionPoint),
-                         QStringLiteral("CmdInsertion"))),
-      CmdSelect(named(new QPushButton(QStringLiteral("Select Text"), this), QStringLiteral("CmdSelect"))),
-      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("CmdExit")))
+                         "CmdInsertion")),
+      CmdSelect(named(new QPushButton(QStringLiteral("Select Text"), this), "CmdSelect")),
+      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), "CmdExit"))
 {
     setObjectName(QStringLiteral("FrmText"));
     setCaption(QStringLiteral("Text Alignment"));

@@ -9,6 +9,7 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/runtime/Convert.h"
 #include "platform/runtime/EndProgram.h"
 #include "shared/ReattachTimer.h"
@@ -28,16 +29,11 @@ namespace pemmit {
 
 namespace {
 
+using forms::named;
+
 constexpr int TimerInterval = 1000;
 
-template <class T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QComboBox* editableList(const QString& name, QWidget* parent)
+QComboBox* editableList(const char* name, QWidget* parent)
 {
     auto* made = named(new QComboBox(parent), name);
     made->setEditable(true);
@@ -49,17 +45,17 @@ QComboBox* editableList(const QString& name, QWidget* parent)
 FrmMain::FrmMain(Session& session, QWidget* parent)
     : forms::Form(*session.env.dispatcher, parent),
       session_(session),
-      LblPemmit(named(new QLabel(QStringLiteral("Text Height:"), this), QStringLiteral("LblPemmit"))),
-      Cmbheight(editableList(QStringLiteral("Cmbheight"), this)),
-      LblTextStyle(named(new QLabel(QStringLiteral("Text Style:"), this), QStringLiteral("LblTextStyle"))),
-      CmbFont(editableList(QStringLiteral("CmbFont"), this)),
+      LblPemmit(named(new QLabel(QStringLiteral("Text Height:"), this), "LblPemmit")),
+      Cmbheight(editableList("Cmbheight", this)),
+      LblTextStyle(named(new QLabel(QStringLiteral("Text Style:"), this), "LblTextStyle")),
+      CmbFont(editableList("CmbFont", this)),
       FraOptions(named(new QGroupBox(QStringLiteral("Change All Text In Drawing Space:"), this),
-                       QStringLiteral("FraOptions"))),
-      OptModel(named(new QRadioButton(QStringLiteral("Model Space"), FraOptions), QStringLiteral("OptModel"))),
-      OptPaper(named(new QRadioButton(QStringLiteral("Paper Space"), FraOptions), QStringLiteral("OptPaper"))),
-      CmdSelect(named(new QPushButton(QStringLiteral("Select Text"), this), QStringLiteral("CmdSelect"))),
-      CmdAllText(named(new QPushButton(QStringLiteral("All Text"), this), QStringLiteral("CmdAllText"))),
-      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("CmdExit"))),
+                       "FraOptions")),
+      OptModel(named(new QRadioButton(QStringLiteral("Model Space"), FraOptions), "OptModel")),
+      OptPaper(named(new QRadioButton(QStringLiteral("Paper Space"), FraOptions), "OptPaper")),
+      CmdSelect(named(new QPushButton(QStringLiteral("Select Text"), this), "CmdSelect")),
+      CmdAllText(named(new QPushButton(QStringLiteral("All Text"), this), "CmdAllText")),
+      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), "CmdExit")),
       Timer1(new suite::ReattachTimer(dispatcher(), this, TimerInterval, [this] { Timer1_Timer(); }))
 {
     setObjectName(QStringLiteral("FrmMain"));

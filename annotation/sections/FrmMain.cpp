@@ -8,6 +8,7 @@
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/forms/Named.h"
 #include "platform/runtime/Convert.h"
 #include "platform/runtime/EndProgram.h"
 #include "shared/LayerRoutines.h"
@@ -28,27 +29,20 @@ namespace sections {
 
 namespace {
 
+using forms::named;
+
 constexpr int TimerInterval = 300;
 const QString DefaultLinetype = QStringLiteral("PHANTOM");
 
-template <class T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* label(const QString& caption, const QString& name, QWidget* parent)
+QLabel* label(const QString& caption, const char* name, QWidget* parent)
 {
     return named(new QLabel(caption, parent), name);
 }
 
-QComboBox* list(const QString& name, const QStringList& items, QWidget* parent)
+QComboBox* list(const char* name, QWidget* parent)
 {
     auto* made = named(new QComboBox(parent), name);
     made->setEditable(true);
-    made->addItems(items);
-    made->setCurrentIndex(-1);
     return made;
 }
 
@@ -60,22 +54,22 @@ bool isSize(const QString& text) { return runtime::isNumeric(text) && runtime::t
 FrmMain::FrmMain(MdlMain& module, QWidget* parent)
     : forms::Form(*module.env().dispatcher, parent),
       module_(module),
-      FrGeneral(named(new QGroupBox(QStringLiteral("Settings:"), this), QStringLiteral("FrGeneral"))),
-      LblArrow(label(QStringLiteral("Arrow Size:"), QStringLiteral("LblArrow"), FrGeneral)),
-      TxtArrow(named(new QLineEdit(FrGeneral), QStringLiteral("TxtArrow"))),
-      LblTextSize(label(QStringLiteral("Text Size:"), QStringLiteral("LblTextSize"), FrGeneral)),
-      TxtSize(named(new QLineEdit(FrGeneral), QStringLiteral("TxtSize"))),
-      LblText(label(QStringLiteral("Section Text:"), QStringLiteral("LblText"), FrGeneral)),
-      TxtText(named(new QLineEdit(FrGeneral), QStringLiteral("TxtText"))),
-      FrSettings(named(new QGroupBox(QStringLiteral("Optional Layer Settings:"), this), QStringLiteral("FrSettings"))),
-      LblLayerName(label(QStringLiteral("Layer Name:"), QStringLiteral("LblLayerName"), FrSettings)),
-      TxtLayerName(named(new QLineEdit(FrSettings), QStringLiteral("TxtLayerName"))),
-      LblColor(label(QStringLiteral("Color:"), QStringLiteral("LblColor"), FrSettings)),
-      TxtColor(list(QStringLiteral("TxtColor"), {}, FrSettings)),
-      LblLineType(label(QStringLiteral("Line Type:"), QStringLiteral("LblLineType"), FrSettings)),
-      TxtLineType(list(QStringLiteral("TxtLineType"), {}, FrSettings)),
-      CmdCreate(named(new QPushButton(QStringLiteral("Create"), this), QStringLiteral("CmdCreate"))),
-      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("CmdExit"))),
+      FrGeneral(named(new QGroupBox(QStringLiteral("Settings:"), this), "FrGeneral")),
+      LblArrow(label(QStringLiteral("Arrow Size:"), "LblArrow", FrGeneral)),
+      TxtArrow(named(new QLineEdit(FrGeneral), "TxtArrow")),
+      LblTextSize(label(QStringLiteral("Text Size:"), "LblTextSize", FrGeneral)),
+      TxtSize(named(new QLineEdit(FrGeneral), "TxtSize")),
+      LblText(label(QStringLiteral("Section Text:"), "LblText", FrGeneral)),
+      TxtText(named(new QLineEdit(FrGeneral), "TxtText")),
+      FrSettings(named(new QGroupBox(QStringLiteral("Optional Layer Settings:"), this), "FrSettings")),
+      LblLayerName(label(QStringLiteral("Layer Name:"), "LblLayerName", FrSettings)),
+      TxtLayerName(named(new QLineEdit(FrSettings), "TxtLayerName")),
+      LblColor(label(QStringLiteral("Color:"), "LblColor", FrSettings)),
+      TxtColor(list("TxtColor", FrSettings)),
+      LblLineType(label(QStringLiteral("Line Type:"), "LblLineType", FrSettings)),
+      TxtLineType(list("TxtLineType", FrSettings)),
+      CmdCreate(named(new QPushButton(QStringLiteral("Create"), this), "CmdCreate")),
+      CmdExit(named(new QPushButton(QStringLiteral("Exit"), this), "CmdExit")),
       Timer1(new suite::ReattachTimer(dispatcher(), this, TimerInterval, [this] { Timer1_Timer(); }))
 {
     setObjectName(QStringLiteral("FrmMain"));
