@@ -4,6 +4,7 @@
 #include "platform/forms/Interaction.h"
 #include "platform/runtime/PassOver.h"
 #include "shared/AcadConnection.h"
+#include "shared/ErrorNumberBox.h"
 #include "shared/StepRunner.h"
 
 #include <QScopeGuard>
@@ -40,11 +41,6 @@ SelectionEnd selectionEnd(const QString& lastPrompt)
     return SelectionEnd::Completed;
 }
 
-QString errorNumberText(const runtime::Error& error)
-{
-    return QString::number(error.number()) + QStringLiteral("  Description:  ") + error.description();
-}
-
 SelectionOutcome selectOnScreen(forms::Interaction& ui, const AcadConnection& conn, QWidget* window,
                                 const SelectionTool& tool)
 {
@@ -71,7 +67,7 @@ SelectionOutcome selectOnScreen(forms::Interaction& ui, const AcadConnection& co
             return Resume::Leave;
         if (errors.windowFirst)
             showWindow();
-        ui.msgBox(errorNumberText(error), errors.boxStyle);
+        showErrorNumber(ui, error, errors.boxStyle);
         if (errors.deleteSet && set)
             runtime::passOver([&] { set->remove(); });
         return Resume::Leave;
@@ -84,9 +80,12 @@ SelectionOutcome selectOnScreen(forms::Interaction& ui, const AcadConnection& co
             retries = 0;
             runner(work);
         };
-        cad::Document* doc = nullptr;
+        // Held for the whole selection: a tool's timer may attach again while
+        // the user picks and let go of the connection's document.
+        std::shared_ptr<cad::Document> doc;
         step([&] {
-            doc = &conn.doc();
+            conn.doc();
+            doc = conn.document;
             removeLeftover(*doc, tool.setName);
         });
         step([&] { set = doc->selectionSets()->add(tool.setName); });

@@ -67,9 +67,6 @@ enum class SelectionOutcome {
 enum class SelectionEnd { Completed, Cancelled, Interrupted };
 SelectionEnd selectionEnd(const QString& lastPrompt);
 
-// The box the tools' selections and their neighbours show for an error.
-QString errorNumberText(const runtime::Error& error);
-
 // Runs the selection in the drawing of the connection, fetched after the
 // precondition (which may attach again). `window` is hidden while the user
 // picks and shown again on every way out.

@@ -12,6 +12,7 @@
 #include "platform/forms/WindowAlpha.h"
 #include "platform/runtime/EndProgram.h"
 #include "platform/runtime/PassOver.h"
+#include "shared/ErrorNumberBox.h"
 #include "shared/SelectionLoop.h"
 
 #include <QCheckBox>
@@ -203,7 +204,7 @@ void FrmMain::ScrollBar1_Change()
     try {
         CmdSelect->setText(SelectionModes::caption(ScrollBar1->value()));
     } catch (const runtime::Error& error) {
-        module_.env().ui->msgBox(suite::errorNumberText(error), forms::msgbox::Critical);
+        suite::showErrorNumber(*module_.env().ui, error, forms::msgbox::Critical);
     }
 }
 

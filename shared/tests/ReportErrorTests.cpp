@@ -3,6 +3,7 @@
 #include "platform/runtime/Error.h"
 #include "shared/AcadConnection.h"
 #include "shared/ReportError.h"
+#include "shared/ErrorNumberBox.h"
 #include "shared/ShowAppError.h"
 #include "shared/StepRunner.h"
 
@@ -226,4 +227,14 @@ TEST_F(ReportErrorTest, AppErrorShowsLocationHexAndDecimalNumberAndDescription)
                                              "Description:\tActiveX component can't create object|16|App Error"));
     EXPECT_EQ(appErrorText(QStringLiteral("GetFromList"), runtime::Error(-2145320928, QStringLiteral("no point"))),
               QStringLiteral("Location:\t\tGetFromList\r\nSource:\t\t80210020h   (-2145320928)\r\nDescription:\tno point"));
+}
+
+TEST_F(ReportErrorTest, ErrorNumberBoxIsOneLineInTheToolsStyleUnderTheProgramsTitle)
+{
+    ui.expectMsgBox(msgbox::Ok);
+    showErrorNumber(ui, runtime::Error(-2147352567, QStringLiteral("Exception occurred.")), msgbox::OkOnly);
+    ui.expectMsgBox(msgbox::Ok);
+    showErrorNumber(ui, runtime::Error(13), msgbox::Critical);
+    EXPECT_EQ(boxes(), (QStringList{"-2147352567  Description:  Exception occurred.|0|Tool",
+                                    "13  Description:  Type mismatch|16|Tool"}));
 }

@@ -7,6 +7,7 @@
 #include "shared/SelectionLoop.h"
 
 #include <QWidget>
+#include <functional>
 
 using namespace suite;
 using suite::test::HostFixture;
@@ -28,10 +29,14 @@ public:
     standin::SelectionAnswer askSelection(const std::vector<std::shared_ptr<cad::Entity>>& candidates) override
     {
         windowShown.append(window_.isVisible());
+        if (whilePicking)
+            whilePicking();
         return script_.askSelection(candidates);
     }
 
     QList<bool> windowShown;
+    // What happens elsewhere while the user picks (a timer's attach).
+    std::function<void()> whilePicking;
 
 private:
     standin::User& script_;
@@ -235,4 +240,24 @@ TEST_F(SelectionLoopTest, WithoutADrawingTheErrorIsTheTools)
     ui.expectMsgBox(msgbox::Ok, QStringLiteral("91  Description:  "));
     EXPECT_EQ(selectOnScreen(ui, none, &window, tool()), SelectionOutcome::Failed);
     EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(SelectionLoopTest, TheDrawingIsHeldWhileATimersAttachLetsGoOfIt)
+{
+    // The connection's hold on the drawing is the only one; letting go of it
+    // releases the object the way a re-attach releases a remote host's proxy.
+    bool released = false;
+    conn.document = std::shared_ptr<cad::Document>(std::shared_ptr<void>(nullptr, [&](void*) { released = true; }),
+                                                   drawing.get());
+    bool heldWhilePicking = false;
+    watcher.whilePicking = [&] {
+        conn.document = drawing;
+        heldWhilePicking = !released;
+    };
+    t.user().selection({line});
+    EXPECT_EQ(run(tool()), SelectionOutcome::Completed);
+    EXPECT_TRUE(heldWhilePicking);
+    EXPECT_TRUE(released) << "let go once the selection is done";
+    EXPECT_EQ(worked, QStringList{QStringLiteral("AcDbLine")});
+    EXPECT_TRUE(setNames().isEmpty());
 }

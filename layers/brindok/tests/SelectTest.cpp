@@ -121,6 +121,38 @@ TEST_F(Select, DimensionsModeMovesEveryDimensionClassAndNothingElse)
     EXPECT_EQ(layersOf(others), QStringList(4, QStringLiteral("Dims")));
 }
 
+TEST_F(Select, DimensionsModeMovesTheHostsOwnDimensionKinds)
+{
+    start();
+    const auto space = drawing->modelSpace();
+    const std::vector<EntityPtr> dimensions = {
+        aligned,
+        rotated,
+        space->addDimDiametric({-5, 0, 0}, {5, 0, 0}, 2),
+        space->addDimRadial({0, 0, 0}, {5, 0, 0}, 2),
+        space->addDimAngular({0, 0, 0}, {5, 0, 0}, {0, 5, 0}, {3, 3, 0}),
+        space->addDimOrdinate({4, 4, 0}, {4, 8, 0}, true),
+    };
+    const auto circle = space->addCircle({0, 0, 0}, 5);
+    const auto arc = space->addArc({0, 0, 0}, 5, 0, 1.5);
+    const auto polyline = space->addLightWeightPolyline({0, 0, 4, 0, 4, 4, 0, 4});
+    polyline->setClosed(true);
+    const auto hatch = space->addHatch(0, QStringLiteral("ANSI31"), true);
+    hatch->appendOuterLoop({polyline});
+    const std::vector<EntityPtr> others = {circle, arc, polyline, hatch, line, text, mtext, leader, block};
+    std::vector<EntityPtr> picked = others;
+    picked.insert(picked.begin() + 2, dimensions.begin(), dimensions.end());
+
+    pickInList(QStringLiteral("Dims"));
+    mode(2);
+    user.selection(picked);
+    select().click();
+    EXPECT_EQ(layersOf(dimensions), QStringList(6, QStringLiteral("Dims")));
+    EXPECT_EQ(layersOf(others), QStringList(9, QStringLiteral("0")));
+    EXPECT_TRUE(setNames().isEmpty());
+    EXPECT_TRUE(ui.records().isEmpty());
+}
+
 TEST_F(Select, TextAndLeaderMoveTheTextsAndTheLeaderNotTheLines)
 {
     FrmMain& form = start();

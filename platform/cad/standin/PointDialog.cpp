@@ -44,7 +44,7 @@ void PointDialog::tryAccept()
         return;
     }
     if (const std::optional<cad::Point> point = PointText::parse(text)) {
-        answer_ = PointAnswer::at(*point);
+        answer_ = PointAnswer::typedAt(*point);
         accept();
         return;
     }

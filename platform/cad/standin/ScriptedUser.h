@@ -20,6 +20,8 @@ public:
     ScriptedUser();
 
     ScriptedUser& point(double x, double y, double z = 0.0);
+    // Coordinates typed at the prompt: not levelled by ortho mode.
+    ScriptedUser& typed(double x, double y, double z = 0.0);
     // Enter at a point prompt: the host raises err::NoPointGiven.
     ScriptedUser& enter();
     // Esc at a point prompt: the host raises its cancel error and its

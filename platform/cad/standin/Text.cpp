@@ -13,6 +13,9 @@ const QString Text::Keyword = QStringLiteral("TEXT");
 
 namespace {
 
+constexpr int AlignedAlignment = 3;
+constexpr int FitAlignment = 5;
+
 cad::Point shifted(const cad::Point& p, const cad::Point& from, const cad::Point& to)
 {
     return {p.x + to.x - from.x, p.y + to.y - from.y, p.z + to.z - from.z};
@@ -41,7 +44,11 @@ void Text::setTextAlignmentPoint(const cad::Point& point)
     // the host refuses to set its alignment point.
     if (alignment_ == 0)
         cad::raise(cad::err::InvalidInput, QStringLiteral("a left-aligned text has no alignment point"));
-    insertion_ = shifted(insertion_, alignmentPoint_, point);
+    // Assumption: an aligned or fitted text runs from its insertion point to
+    // its alignment point, so that point is the baseline's far end and moves
+    // alone; any other alignment carries the text with it.
+    if (alignment_ != AlignedAlignment && alignment_ != FitAlignment)
+        insertion_ = shifted(insertion_, alignmentPoint_, point);
     alignmentPoint_ = point;
 }
 

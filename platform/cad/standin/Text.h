@@ -1,7 +1,9 @@
 #pragma once
 // A single-line text ("AcDbText"): string, height, style, and its alignment
 // with the insertion point and the text alignment point. Both points move
-// together: setting either shifts the other by the same amount.
+// together: setting either shifts the other by the same amount, except the
+// alignment point of an aligned or fitted text, the far end of its baseline,
+// which moves alone.
 
 #include "platform/cad/standin/TextEntity.h"
 

@@ -18,8 +18,12 @@ struct PointAnswer {
 
     Kind kind = Kind::Enter;
     cad::Point point;
+    // Coordinates typed at the prompt (or given with an object snap) rather
+    // than picked in the view: ortho mode leaves them where they are.
+    bool typed = false;
 
     static PointAnswer at(const cad::Point& point) { return {Kind::Point, point}; }
+    static PointAnswer typedAt(const cad::Point& point) { return {Kind::Point, point, true}; }
     static PointAnswer enter() { return {Kind::Enter, {}}; }
     static PointAnswer cancel() { return {Kind::Cancel, {}}; }
 };

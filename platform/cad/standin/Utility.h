@@ -1,6 +1,6 @@
 #pragma once
 // A document's point prompt: asks the host's user, keeps the command line's
-// last prompt, and applies ortho mode to a point given against a base point.
+// last prompt, and applies ortho mode to a point picked against a base point.
 
 #include "platform/cad/Utility.h"
 

@@ -140,6 +140,7 @@ TEST(PointDialogAnswers, TypedPointEmptyLineAndCancel)
     const PointAnswer point = typed.ask();
     EXPECT_EQ(point.kind, PointAnswer::Kind::Point);
     EXPECT_EQ(point.point, pt(1.5, 2));
+    EXPECT_TRUE(point.typed) << "typed coordinates, which ortho mode leaves alone";
 
     PointDialog empty(QStringLiteral("Next Point"), pt(0, 0));
     QTimer::singleShot(0, &empty, [&] { clickOk(empty); });

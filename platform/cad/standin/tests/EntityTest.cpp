@@ -65,6 +65,20 @@ TEST_F(Entities, DimensionAndTextPropertiesFollowTheHostsRules)
     EXPECT_EQ(errorOf([&] { text->setLayer(QStringLiteral("Ghost")); }), cad::err::KeyNotFound);
 }
 
+TEST_F(Entities, AnAlignedOrFittedTextRunsBetweenItsTwoPoints)
+{
+    const auto text = document->modelSpace()->addText(QStringLiteral("A"), pt(2, 3), 0.125);
+    text->setAlignment(5);
+    text->setTextAlignmentPoint(pt(12, 3));
+    EXPECT_EQ(text->insertionPoint(), pt(2, 3)) << "the far end of the baseline moves alone";
+    EXPECT_EQ(text->textAlignmentPoint(), pt(12, 3));
+    text->setInsertionPoint(pt(2, 5));
+    EXPECT_EQ(text->textAlignmentPoint(), pt(12, 5)) << "the text moves as a whole";
+    text->setAlignment(3);
+    text->setTextAlignmentPoint(pt(8, 5));
+    EXPECT_EQ(text->insertionPoint(), pt(2, 5));
+}
+
 TEST_F(Entities, DeletedEntityIsGoneFromItsBlockAndRefusesCalls)
 {
     const auto line = document->modelSpace()->addLine(pt(0, 0), pt(1, 0));
