@@ -15,6 +15,12 @@ ScriptedUser& ScriptedUser::point(double x, double y, double z)
     return *this;
 }
 
+ScriptedUser& ScriptedUser::typedPoint(double x, double y, double z)
+{
+    script_.push_back(Step{false, PointAnswer::typedAt({x, y, z}), {}});
+    return *this;
+}
+
 ScriptedUser& ScriptedUser::enter()
 {
     script_.push_back(Step{false, PointAnswer::enter(), {}});

@@ -19,7 +19,10 @@ public:
 
     ScriptedUser();
 
+    // A point clicked, and one typed as coordinates (which ortho mode leaves
+    // as it is).
     ScriptedUser& point(double x, double y, double z = 0.0);
+    ScriptedUser& typedPoint(double x, double y, double z = 0.0);
     // Enter at a point prompt: the host raises err::NoPointGiven.
     ScriptedUser& enter();
     // Esc at a point prompt: the host raises its cancel error and its

@@ -1,7 +1,7 @@
 #pragma once
 // The person at the stand-in host: whoever answers its point prompts and
-// on-screen selections. Tests script one (ScriptedUser); a real run asks
-// through small dialogs (DialogUser).
+// on-screen selections. Tests script one (ScriptedUser); the host program asks
+// on its command line and in its drawing view.
 
 #include "platform/cad/Entity.h"
 #include "platform/cad/Point.h"
@@ -13,15 +13,20 @@
 
 namespace standin {
 
+// A point given by a click, or typed as coordinates. Ortho mode levels a
+// clicked point against the prompt's base; typed coordinates are taken as
+// they are, as the host's command line takes them.
 struct PointAnswer {
     enum class Kind { Point, Enter, Cancel };
 
     Kind kind = Kind::Enter;
     cad::Point point;
+    bool typed = false;
 
-    static PointAnswer at(const cad::Point& point) { return {Kind::Point, point}; }
-    static PointAnswer enter() { return {Kind::Enter, {}}; }
-    static PointAnswer cancel() { return {Kind::Cancel, {}}; }
+    static PointAnswer at(const cad::Point& point) { return {Kind::Point, point, false}; }
+    static PointAnswer typedAt(const cad::Point& point) { return {Kind::Point, point, true}; }
+    static PointAnswer enter() { return {Kind::Enter, {}, false}; }
+    static PointAnswer cancel() { return {Kind::Cancel, {}, false}; }
 };
 
 // The outcome of one on-screen selection: the objects picked, and the text the

@@ -36,10 +36,10 @@ cad::Point Utility::getPoint(const std::optional<cad::Point>& base, const QStrin
         break;
     }
     cad::Point point = answer.point;
-    // Assumption: with ortho mode on, a point given against a base point is
+    // Assumption: with ortho mode on, a point picked against a base point is
     // moved onto the horizontal or vertical through the base, whichever is
-    // nearer to it.
-    if (base && document->drawing()->variable(QStringLiteral("ORTHOMODE")).toInt() == 1) {
+    // nearer to it. Typed coordinates are not moved.
+    if (base && !answer.typed && document->drawing()->variable(QStringLiteral("ORTHOMODE")).toInt() == 1) {
         if (std::abs(point.x - base->x) >= std::abs(point.y - base->y))
             point.y = base->y;
         else

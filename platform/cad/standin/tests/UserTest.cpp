@@ -47,6 +47,15 @@ TEST_F(Prompts, OrthoModeLevelsAPointGivenAgainstABase)
     EXPECT_EQ(utility->getPoint(std::nullopt, QStringLiteral("Pick First Point:")), pt(7, 7));
 }
 
+TEST_F(Prompts, OrthoModeLeavesTypedCoordinatesAsTyped)
+{
+    document->setVariable(QStringLiteral("Orthomode"), 1);
+    user.typedPoint(10, 1).point(10, 1);
+    const auto utility = document->utility();
+    EXPECT_EQ(utility->getPoint(pt(0, 0), QStringLiteral("Next Point:")), pt(10, 1));
+    EXPECT_EQ(utility->getPoint(pt(0, 0), QStringLiteral("Next Point:")), pt(10, 0));
+}
+
 TEST_F(Prompts, SelectionFillsTheSetAndSetsTheLastPrompt)
 {
     const auto line = document->modelSpace()->addLine(pt(0, 0), pt(1, 0));
