@@ -29,8 +29,8 @@ CommandLine::CommandLine(QWidget* parent)
     prompt_->setFont(fixed);
     input_->setFont(fixed);
     input_->setFrame(false);
-    // Three lines of history show, as the host's command line shows them.
-    history_->setFixedHeight(history_->fontMetrics().lineSpacing() * 4 + 8);
+    // A few lines of history show; the rest scrolls.
+    history_->setFixedHeight(history_->fontMetrics().lineSpacing() * 5 + 8);
 
     auto* inputRow = new QHBoxLayout;
     inputRow->setContentsMargins(4, 0, 4, 0);

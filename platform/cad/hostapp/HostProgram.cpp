@@ -28,7 +28,8 @@ HostProgram::HostProgram(env::Environment& env, HostOptions options)
     folder_ = std::make_unique<HostFolder>(*env_.files, *env_.registry, *host_, options_.project);
     actions_ = std::make_unique<DocumentActions>(*host_, *env_.ui, folder_->folder());
     window_ = std::make_unique<HostWindow>(*host_, *actions_, *env_.dispatcher,
-                                           env_.files->hostPath(folder_->plotFolder()), *env_.shell);
+                                           env_.files->hostPath(folder_->plotFolder()), folder_->plotFolder(),
+                                           *env_.shell);
     user_ = std::make_unique<InteractiveUser>(window_->commandLine(), [this] { return window_->activeView(); });
     commands_ = std::make_unique<HostCommands>(*host_, window_->commandLine(), *user_, *env_.files, *env_.dispatcher,
                                                folder_->folder());

@@ -25,9 +25,9 @@ namespace hostapp {
 const QString HostWindow::Title = QStringLiteral("CAD Host");
 
 HostWindow::HostWindow(standin::Host& host, DocumentActions& actions, forms::Dispatcher& dispatcher,
-                       const QString& plotFolder, shell::Shell& shell, QWidget* parent)
+                       const QString& plotFolder, const QString& plotCaption, shell::Shell& shell, QWidget* parent)
     : QMainWindow(parent), host_(host), actions_(actions), dispatcher_(dispatcher), tabs_(new QTabWidget),
-      commandLine_(new CommandLine), plotList_(new PlotList(plotFolder, shell)), coordinates_(new QLabel),
+      commandLine_(new CommandLine), plotList_(new PlotList(plotFolder, plotCaption, shell)), coordinates_(new QLabel),
       syncTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("HostWindow"));

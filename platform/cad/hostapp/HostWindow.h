@@ -40,9 +40,9 @@ class HostWindow : public QMainWindow {
 public:
     static const QString Title;  // "CAD Host"
 
-    // `plotFolder`: the plot folder's host path.
+    // `plotFolder`: the plot folder's host path, shown as `plotCaption`.
     HostWindow(standin::Host& host, DocumentActions& actions, forms::Dispatcher& dispatcher, const QString& plotFolder,
-               shell::Shell& shell, QWidget* parent = nullptr);
+               const QString& plotCaption, shell::Shell& shell, QWidget* parent = nullptr);
     ~HostWindow() override;
 
     CommandLine& commandLine() const { return *commandLine_; }

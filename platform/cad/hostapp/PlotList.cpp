@@ -10,13 +10,13 @@
 
 namespace hostapp {
 
-PlotList::PlotList(QString folder, shell::Shell& shell, QWidget* parent)
+PlotList::PlotList(QString folder, const QString& caption, shell::Shell& shell, QWidget* parent)
     : QWidget(parent), folder_(std::move(folder)), shell_(shell), caption_(new QLabel(this)),
       list_(new QListWidget(this)), watcher_(new QFileSystemWatcher(this))
 {
     setObjectName(QStringLiteral("PlotList"));
     list_->setObjectName(QStringLiteral("Plots"));
-    caption_->setText(QDir::toNativeSeparators(folder_));
+    caption_->setText(caption);
     caption_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);

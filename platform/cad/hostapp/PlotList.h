@@ -21,8 +21,9 @@ class PlotList : public QWidget {
     Q_OBJECT
 
 public:
-    // `folder`: the plot folder's host path; `shell` opens the files.
-    PlotList(QString folder, shell::Shell& shell, QWidget* parent = nullptr);
+    // `folder`: the plot folder's host path, shown as `caption` (the path
+    // the tools know it by); `shell` opens the files.
+    PlotList(QString folder, const QString& caption, shell::Shell& shell, QWidget* parent = nullptr);
 
     const QString& folder() const { return folder_; }
     // The files listed, by name, as shown.

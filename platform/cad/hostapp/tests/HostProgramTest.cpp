@@ -9,6 +9,7 @@
 #include "platform/cad/hostapp/HostProgram.h"
 #include "platform/cad/hostapp/HostWindow.h"
 #include "platform/cad/hostapp/InteractiveUser.h"
+#include "platform/cad/hostapp/PlotList.h"
 #include "platform/cad/hostview/DrawingView.h"
 #include "platform/cad/remote/HostServer.h"
 #include "platform/cad/standin/Document.h"
@@ -18,6 +19,7 @@
 #include "platform/testing/ErrorOf.h"
 #include "platform/testing/TestEnvironment.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -191,6 +193,25 @@ TEST_F(InProcess, TheTabsFollowTheDrawingsToolsAndThePersonOpenAndClose)
 
     window.saveDrawing();
     (void)a102;
+}
+
+TEST_F(InProcess, PlotsWrittenToThePlotFolderAreListedAndOpenInTheViewer)
+{
+    start();
+    hostapp::PlotList& plots = program->window().plotList();
+    EXPECT_TRUE(test.files().folderExists(Project + QStringLiteral("\\Plots")));
+    EXPECT_TRUE(plots.files().isEmpty());
+    test.files().writeAll(Project + QStringLiteral("\\Plots\\A101-Layout1.pdf"), "%PDF-1.4");
+    test.files().writeAll(Project + QStringLiteral("\\Plots\\notes.txt"), "not a plot");
+    ASSERT_TRUE(waitUntil([&] { return !plots.files().isEmpty(); }, 5000));
+    EXPECT_EQ(plots.files(), QStringList{QStringLiteral("A101-Layout1.pdf")});
+
+    auto* list = plots.findChild<QListWidget*>(QStringLiteral("Plots"));
+    ASSERT_TRUE(list);
+    emit list->itemActivated(list->item(0));
+    const auto opened = test.shell().callsOf(shell::ShellCall::Kind::OpenDocument);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].text, test.files().hostPath(Project + QStringLiteral("\\Plots\\A101-Layout1.pdf")));
 }
 
 TEST_F(InProcess, ASecondHostOnTheSameSocketDoesNotStart)
