@@ -197,6 +197,10 @@ void InteractiveUser::show(Prompt& prompt)
     if (!view)
         return;
     shownView_ = view;
+    // The person answers in the host's window: it comes to the front (the
+    // tool that asks has hidden its own).
+    view->window()->raise();
+    view->window()->activateWindow();
     view->setMode(prompt.selection ? hostview::DrawingView::Mode::Select : hostview::DrawingView::Mode::Point,
                   prompt.base, orthoOf(view));
     viewConnections_ = {
