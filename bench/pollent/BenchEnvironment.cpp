@@ -8,15 +8,16 @@
 
 namespace bench {
 
-BenchEnvironment::BenchEnvironment() : ui_(QStringLiteral("POLLEN~1")), dispatcher_(ui_)
+BenchEnvironment::BenchEnvironment(const Options& options) : ui_(QStringLiteral("POLLEN~1")), dispatcher_(ui_)
 {
     program_.title = QStringLiteral("POLLEN~1");
     program_.path = QStringLiteral("C:\\Program");
     program_.exeName = QStringLiteral("POLLEN~1.exe");
 
-    QDir(temp_.path()).mkpath(QStringLiteral("drives/c/Program"));
+    const QString driveC = options.driveC.isEmpty() ? temp_.path() + QStringLiteral("/drives/c") : options.driveC;
+    QDir(driveC).mkpath(QStringLiteral("Program"));
     files::DriveTable table;
-    table.map(QStringLiteral("C"), temp_.path() + QStringLiteral("/drives/c"));
+    table.map(QStringLiteral("C"), driveC);
     files_ = std::make_unique<files::FileSystem>(table);
     store_ = std::make_unique<settings::Store>(temp_.path() + QStringLiteral("/settings.ini"));
     registry_ = std::make_unique<settings::Registry>(temp_.path() + QStringLiteral("/registry.ini"));
@@ -25,12 +26,14 @@ BenchEnvironment::BenchEnvironment() : ui_(QStringLiteral("POLLEN~1")), dispatch
         std::fprintf(stderr, "unexpected interaction: %s\n", qPrintable(message));
     });
 
-    host_ = standin::Host::create(*files_);
-    host_->addDocument();
-    hosts_.registerRunning(cad::HostClassName, host_);
+    if (options.inProcessHost) {
+        host_ = standin::Host::create(*files_);
+        host_->addDocument();
+        hosts_.registerRunning(cad::HostClassName, host_);
+    }
 
     env_.program = &program_;
-    env_.clock = &clock_;
+    env_.clock = options.realWaits ? static_cast<runtime::Clock*>(&clock_) : &noWaitClock_;
     env_.settings = store_.get();
     env_.registry = registry_.get();
     env_.files = files_.get();

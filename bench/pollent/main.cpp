@@ -13,127 +13,36 @@
 // drawings are written where TMPDIR says; TMPDIR=/dev/shm leaves the disk (its
 // flushes and the file system's bookkeeping) out of the figures.
 #include "bench/pollent/BenchEnvironment.h"
+#include "bench/pollent/PollentBatch.h"
+#include "bench/pollent/Stopwatch.h"
 
-#include "batch/pollent/BatchForm1.h"
-#include "batch/pollent/Session.h"
-#include "examples/ExampleProject.h"
 #include "platform/cad/Document.h"
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Host.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/WinPath.h"
-#include "platform/forms/MsgBoxStyle.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
 
-const QString Project = QStringLiteral("C:\\Pollent");
-const QString Copies = QStringLiteral("C:\\Bench");
+using bench::PollentBatch;
+using bench::Stopwatch;
 
-long peakKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
+const QString Copies = PollentBatch::Copies;
 
-// Processor time so far, user and system, in milliseconds: unlike the wall
-// clock it does not count the time other programs on the machine take.
-struct CpuMs {
-    double user = 0;
-    double system = 0;
-
-    static CpuMs now()
-    {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
-        return {ms(usage.ru_utime), ms(usage.ru_stime)};
-    }
-};
-
-// One measurement: wall, user and system milliseconds of the measured part.
-class Stopwatch {
-public:
-    Stopwatch() : cpu_(CpuMs::now()) { wall_.start(); }
-
-    void stop()
-    {
-        wallMs_ = wall_.elapsed();
-        const CpuMs end = CpuMs::now();
-        userMs_ = end.user - cpu_.user;
-        systemMs_ = end.system - cpu_.system;
-    }
-
-    void print(int count) const
-    {
-        std::printf("%d %lld %.1f %.1f %ld\n", count, static_cast<long long>(wallMs_), userMs_, systemMs_, peakKb());
-    }
-
-private:
-    QElapsedTimer wall_;
-    CpuMs cpu_;
-    qint64 wallMs_ = 0;
-    double userMs_ = 0;
-    double systemMs_ = 0;
-};
-
-// N copies of the example sheets, in turn, under names of their own.
-QStringList makeCopies(files::FileSystem& files, int count)
-{
-    examples::ExampleProject(files, Project).write();
-    files.makeFolder(Copies);
-    const QStringList sheets = examples::ExampleProject::sheets();
-    QStringList paths;
-    for (int i = 0; i < count; ++i) {
-        const QString sheet = sheets[i % (sheets.size() - 1)];  // the read-only sheet is left out
-        const QString copy = Copies + QStringLiteral("\\S%1.dwg").arg(i + 1, 5, 10, QChar(u'0'));
-        files.copyFile(Project + u'\\' + sheet, copy);
-        paths.append(copy);
-    }
-    return paths;
-}
+QStringList makeCopies(files::FileSystem& files, int count) { return PollentBatch::makeCopies(files, count); }
 
 int batch(int count)
 {
     bench::BenchEnvironment bench;
     const QStringList paths = makeCopies(bench.files(), count);
-
-    pollent::Session session(bench.env());
-    pollent::BatchForm1 form(session);
-    bench.env().dispatcher->run([&] { form.show(); });
-    for (const QString& path : paths)
-        form.Batchlist1sub(path);
-    session.options.DoArchive = true;
-    session.options.DoAttributes = true;
-    session.options.DoBindAll = true;
-    session.options.ArchiveLocation = Copies + u'\\';
-    session.options.ArchiveName = QStringLiteral("Issued");
-    session.attributes.BlockName = QStringLiteral("TITLEBLK");
-    session.attributes.AttTag[0] = QStringLiteral("REV");
-    session.attributes.AttString[0] = QStringLiteral("X");
-    form.batchlist();
-    bench.ui().expectMsgBox(forms::msgbox::No, QStringLiteral("View Pollent Log"));
-
-    Stopwatch watch;
-    bench.env().dispatcher->run([&] { form.MnuRunProcessor_Click(); });
-    watch.stop();
-
-    const int archived = bench.files().listFiles(Copies + QStringLiteral("\\Issued")).size();
-    if (archived != count || bench.ui().pending() != 0) {
-        std::fprintf(stderr, "the run did not finish: %d of %d archived\n", archived, count);
-        return 1;
-    }
-    watch.print(count);
-    return 0;
+    return PollentBatch::run(bench, paths, PollentBatch::Operations{});
 }
 
 int floor(int count)

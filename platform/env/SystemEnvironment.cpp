@@ -1,10 +1,7 @@
 #include "platform/env/SystemEnvironment.h"
 
 #include "platform/cad/HostRegistry.h"
-#include "platform/cad/standin/EmbeddedHost.h"
-#include "platform/cad/standin/Host.h"
-#include "platform/cad/standin/HostContext.h"
-#include "platform/cad/standin/ProfileKeys.h"
+#include "platform/cad/remote/RemoteHost.h"
 #include "platform/files/DriveTable.h"
 #include "platform/files/FileSystem.h"
 #include "platform/forms/Dispatcher.h"
@@ -63,9 +60,9 @@ struct SystemEnvironment::Parts {
         // the programs start by the path it had on the original platform.
         shell.provideProgram(QStringLiteral("acad.exe"),
                              QCoreApplication::applicationDirPath() + QStringLiteral("/cadhost"));
-        embedded = standin::EmbeddedHost::startFromEnvironment(files, hosts);
-        if (embedded)
-            installHostKeys();
+        // GetObject finds the user's running host program, CreateObject
+        // starts it.
+        remote::RemoteHost::install(hosts, std::make_shared<remote::RemoteHost>());
         environment.program = &program;
         environment.clock = &clock;
         environment.settings = &store;
@@ -77,16 +74,6 @@ struct SystemEnvironment::Parts {
         environment.desktop = &desktop;
         environment.hosts = &hosts;
         environment.instances = &instances;
-    }
-
-    // The host's release and dialog keys, so that what tools write there lands.
-    void installHostKeys()
-    {
-        try {
-            standin::ProfileKeys::install(registry, embedded->host()->context().profile().activeProfile);
-        } catch (const runtime::Error& error) {
-            qWarning("Stand-in host: cannot lay out its registry keys (%s)", qPrintable(error.description()));
-        }
     }
 
     QApplication app;
@@ -102,7 +89,6 @@ struct SystemEnvironment::Parts {
     runtime::SingleInstance instances;
     shell::SystemShell shell;
     cad::HostRegistry hosts;
-    std::unique_ptr<standin::EmbeddedHost> embedded;
     Environment environment;
 };
 

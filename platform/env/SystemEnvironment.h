@@ -1,9 +1,9 @@
 #pragma once
 // The real services of a program run, built once in main(): Qt dialogs, the
 // user's settings store and registry file, the standard drive table, the
-// system shell and clock, and the running-host table with the embedded
-// stand-in host when the user asked for it. main() stays a few lines: build
-// this, build the main form, run().
+// system shell and clock, and the running-host table, which reaches the
+// user's host program across processes. main() stays a few lines: build this,
+// build the main form, run().
 
 #include "platform/env/Environment.h"
 

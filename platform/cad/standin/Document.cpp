@@ -2,6 +2,7 @@
 
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/standin/Block.h"
+#include "platform/cad/standin/CommandSink.h"
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/DrawingFile.h"
 #include "platform/cad/standin/EntityBase.h"
@@ -224,17 +225,17 @@ void Document::setVariable(const QString& name, const QVariant& value)
 void Document::sendCommand(const QString& text)
 {
     act(QStringLiteral("Document.SendCommand"), text);
+    if (CommandSink* sink = context_->commandSink()) {
+        sink->sendCommand(*this, text);
+        return;
+    }
     const QString trimmed = text.trimmed();
     // A LISP expression is evaluated, not started as a command.
     if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('(')))
         return;
-    QString command = trimmed.section(QRegularExpression(QStringLiteral("\\s")), 0, 0);
-    // Assumption: the command-start event carries the command's name in upper
-    // case, without the "_", "." and "'" prefixes of the command line.
-    while (!command.isEmpty() && QStringLiteral("_.'").contains(command.front()))
-        command.remove(0, 1);
+    const QString command = Host::commandNameOf(trimmed.section(QRegularExpression(QStringLiteral("\\s")), 0, 0));
     if (!command.isEmpty())
-        host()->fireBeginCommand(command.toUpper());
+        host()->fireBeginCommand(command);
 }
 
 std::shared_ptr<cad::Layer> Document::activeLayer() const

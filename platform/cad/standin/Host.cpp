@@ -107,6 +107,16 @@ void Host::startCommand(const QString& commandName)
     fireBeginCommand(commandName);
 }
 
+QString Host::commandNameOf(const QString& word)
+{
+    QString command = word.trimmed();
+    // Assumption: the command-start event carries the command's name in upper
+    // case, without the "_", "." and "'" prefixes of the command line.
+    while (!command.isEmpty() && QStringLiteral("_.'").contains(command.front()))
+        command.remove(0, 1);
+    return command.toUpper();
+}
+
 void Host::fireBeginCommand(const QString& commandName)
 {
     // A copy, so a handler may unsubscribe while the event is delivered.

@@ -47,6 +47,9 @@ public:
 
     // The person starts a command: BeginCommand goes to every subscriber.
     void startCommand(const QString& commandName);
+    // The command a word of the command line names, as the command-start
+    // event carries it ("_.line" is "LINE").
+    static QString commandNameOf(const QString& word);
 
     // The program ends. Its documents and drawings stay for the stand-in's
     // own access, but every call a tool makes through any object of the host

@@ -43,6 +43,8 @@ void HostContext::act(const QString& member, const QString& detail)
 {
     checkRunning();
     journal_.record(detail.isEmpty() ? member : member + QLatin1Char(' ') + detail);
+    if (actionObserver_)
+        actionObserver_();
     failures_.check(member);
 }
 

@@ -2,10 +2,10 @@
 // What every object of one stand-in host shares: the file system its drawings
 // live in, the journal, the injected failures, the user who answers prompts,
 // the plot device catalogue and the plots made, the active profile and the
-// application-wide system variables, and whether the host still runs; the
-// host program's hooks that turn plots into pages and saved drawings into
-// thumbnails, when it has set them. Also the guards every host member passes
-// through.
+// application-wide system variables, the command line tools send text to, and
+// whether the host still runs; the host program's hooks that turn plots into
+// pages and saved drawings into thumbnails, when it has set them. Also the
+// guards every host member passes through.
 
 #include "platform/cad/standin/DeviceCatalogue.h"
 #include "platform/cad/standin/Failures.h"
@@ -27,6 +27,7 @@ namespace standin {
 
 class PlotSink;
 class ThumbnailMaker;
+class CommandSink;
 class User;
 
 class HostContext {
@@ -50,6 +51,9 @@ public:
     // saved with no thumbnail. It must outlive its use.
     const ThumbnailMaker* thumbnailMaker() const { return thumbnailMaker_; }
     void setThumbnailMaker(const ThumbnailMaker* maker) { thumbnailMaker_ = maker; }
+    // Null: SendCommand starts the command it names by itself.
+    CommandSink* commandSink() const { return commandSink_; }
+    void setCommandSink(CommandSink* sink) { commandSink_ = sink; }
 
     const ProfileState& profile() const { return profile_; }
     void setProfile(const ProfileState& profile);
@@ -61,6 +65,9 @@ public:
     // Called after the profile or an application-wide variable changed, so a
     // real run can keep them between program starts.
     void setStateObserver(std::function<void()> observer) { stateObserver_ = std::move(observer); }
+    // Called at every action a tool takes (each journalled call), so the host
+    // program can show what changed.
+    void setActionObserver(std::function<void()> observer) { actionObserver_ = std::move(observer); }
 
     // Once the host has been shut down every call through any of its objects
     // fails; nothing more is journalled.
@@ -88,9 +95,11 @@ private:
     User* user_ = nullptr;
     PlotSink* plotSink_ = nullptr;
     const ThumbnailMaker* thumbnailMaker_ = nullptr;
+    CommandSink* commandSink_ = nullptr;
     ProfileState profile_;
     QHash<QString, QVariant> appVariables_;
     std::function<void()> stateObserver_;
+    std::function<void()> actionObserver_;
     bool running_ = true;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Keeps the embedded host's profile and application-wide settings between
+// Keeps the host's profile and application-wide settings between
 // program starts, so what one tool writes (the template path, the
 // single-document mode) the next one reads. One "Key=Value" line each.
 

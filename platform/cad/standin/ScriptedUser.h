@@ -19,6 +19,8 @@ public:
 
     ScriptedUser();
 
+    // A point clicked, and one typed as coordinates (which ortho mode leaves
+    // as it is).
     ScriptedUser& point(double x, double y, double z = 0.0);
     // Coordinates typed at the prompt: not levelled by ortho mode.
     ScriptedUser& typed(double x, double y, double z = 0.0);

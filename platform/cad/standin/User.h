@@ -1,7 +1,7 @@
 #pragma once
 // The person at the stand-in host: whoever answers its point prompts and
-// on-screen selections. Tests script one (ScriptedUser); a real run asks
-// through small dialogs (DialogUser).
+// on-screen selections. Tests script one (ScriptedUser); the host program asks
+// on its command line and in its drawing view.
 
 #include "platform/cad/Entity.h"
 #include "platform/cad/Point.h"
@@ -13,6 +13,9 @@
 
 namespace standin {
 
+// A point given by a click, or typed as coordinates. Ortho mode levels a
+// clicked point against the prompt's base; typed coordinates are taken as
+// they are, as the host's command line takes them.
 struct PointAnswer {
     enum class Kind { Point, Enter, Cancel };
 

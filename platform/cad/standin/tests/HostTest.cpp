@@ -1,6 +1,8 @@
 #include "StandinFixture.h"
 
 #include "platform/cad/CadErrors.h"
+#include "platform/cad/standin/CommandSink.h"
+#include "platform/cad/standin/Journal.h"
 #include "platform/testing/TestEnvironment.h"
 
 #include <functional>
@@ -71,6 +73,43 @@ TEST_F(HostBehaviour, BeginCommandReachesSubscribersUntilTheyUnsubscribe)
 
     EXPECT_EQ(heard, (QStringList{"LINE", "DTEXT", "XREF"}));
     EXPECT_TRUE(host->journal().contains(QStringLiteral("Document.SendCommand (load \"C:/Lisp/a.lsp\")\r")));
+}
+
+TEST_F(HostBehaviour, ACommandLineTakesWhatToolsSendAndSeesEveryAction)
+{
+    struct Recorder : CommandSink {
+        void sendCommand(Document& document, const QString& text) override { sent.append(document.nameRaw() + u'|' + text); }
+        QStringList sent;
+    } commandLine;
+    int actions = 0;
+    host->context().setCommandSink(&commandLine);
+    host->context().setActionObserver([&] { ++actions; });
+    const std::shared_ptr<cad::Document> document = host->addDocument();
+    QStringList heard;
+    host->subscribeBeginCommand([&](const QString& name) { heard.append(name); });
+
+    document->sendCommand(QStringLiteral("LINE 0,0 1,1 \r"));
+    document->layers()->item(QStringLiteral("0"))->color();
+    document->modelSpace()->addLine(pt(0, 0), pt(1, 1));
+
+    // The command line, not the document, starts what the text names.
+    EXPECT_TRUE(heard.isEmpty());
+    EXPECT_EQ(commandLine.sent, QStringList{QStringLiteral("Drawing1.dwg|LINE 0,0 1,1 \r")});
+    EXPECT_TRUE(host->journal().contains(QStringLiteral("Document.SendCommand LINE 0,0 1,1 \r")));
+    // Reads are no actions.
+    EXPECT_EQ(actions, 2);
+    EXPECT_EQ(Host::commandNameOf(QStringLiteral("_.dtext")), QStringLiteral("DTEXT"));
+}
+
+TEST(JournalLimit, KeepsTheLatestEntriesOnly)
+{
+    Journal journal;
+    journal.setLimit(3);
+    for (int i = 0; i < 20; ++i)
+        journal.record(QString::number(i));
+    EXPECT_GE(journal.entries().size(), 3);
+    EXPECT_LT(journal.entries().size(), 6);
+    EXPECT_EQ(journal.entries().mid(journal.entries().size() - 3), (QStringList{"17", "18", "19"}));
 }
 
 TEST_F(HostBehaviour, ViewportsAndScaledZoom)
