@@ -59,6 +59,8 @@ HostProgram::~HostProgram()
     standin::HostContext& context = host_->context();
     context.setActionObserver({});
     context.setCommandSink(nullptr);
+    context.setPlotSink(nullptr);
+    context.setThumbnailMaker(nullptr);
     host_->setUser(nullptr);
 }
 
@@ -66,9 +68,12 @@ void HostProgram::installViewHooks()
 {
     // Plot output a person can see (a PDF of each plot in the plot folder,
     // a window for each preview) and the preview image in the head of each
-    // saved drawing come from the drawing view library; they are installed
-    // here, on host_->context(), with folder_->plotFolder() as the plot
-    // folder.
+    // saved drawing come from the drawing view library.
+    plots_ = std::make_unique<hostview::PlotOutput>(env_.files->hostPath(folder_->plotFolder()));
+    thumbnails_ = std::make_unique<hostview::Thumbnailer>();
+    standin::HostContext& context = host_->context();
+    context.setPlotSink(plots_.get());
+    context.setThumbnailMaker(thumbnails_.get());
 }
 
 bool HostProgram::start(QString* problem, const QString& socketPath)

@@ -9,6 +9,9 @@
 
 #include "platform/cad/hostapp/HostOptions.h"
 
+#include "platform/cad/hostview/PlotOutput.h"
+#include "platform/cad/hostview/Thumbnailer.h"
+
 #include <QObject>
 #include <memory>
 
@@ -76,6 +79,8 @@ private:
     std::unique_ptr<HostCommands> commands_;
     std::unique_ptr<remote::HostServer> server_;
     std::unique_ptr<ControlChannel> control_;
+    std::unique_ptr<hostview::PlotOutput> plots_;
+    std::unique_ptr<hostview::Thumbnailer> thumbnails_;
 };
 
 }  // namespace hostapp

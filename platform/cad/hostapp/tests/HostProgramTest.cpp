@@ -20,6 +20,7 @@
 #include "platform/testing/TestEnvironment.h"
 
 #include <QListWidget>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -212,6 +213,34 @@ TEST_F(InProcess, PlotsWrittenToThePlotFolderAreListedAndOpenInTheViewer)
     const auto opened = test.shell().callsOf(shell::ShellCall::Kind::OpenDocument);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].text, test.files().hostPath(Project + QStringLiteral("\\Plots\\A101-Layout1.pdf")));
+}
+
+TEST_F(InProcess, AToolsPlotIsAPageInThePlotListAndASavedDrawingCarriesItsThumbnail)
+{
+    start();
+    const auto a101 = host().active();
+    a101->setActiveSpace(cad::space::Paper);
+    const auto layout = a101->activeLayout();
+    layout->setConfigName(QStringLiteral("Office Laser.pc3"));
+    layout->setCanonicalMediaName(QStringLiteral("Letter_(8.50_x_11.00_Inches)"));
+    a101->paperSpace()->addLine(pt(0, 0), pt(8.5, 11));
+
+    a101->plot()->plotToDevice();
+    hostapp::PlotList& plots = program->window().plotList();
+    ASSERT_TRUE(waitUntil([&] { return !plots.files().isEmpty(); }, 5000));
+    ASSERT_EQ(plots.files().size(), 1);
+    EXPECT_TRUE(plots.files()[0].startsWith(QStringLiteral("A101"))) << plots.files()[0].toStdString();
+    EXPECT_TRUE(test.files().readAll(Project + QStringLiteral("\\Plots\\") + plots.files()[0]).startsWith("%PDF"));
+
+    // The head's image block holds records (a header and a bitmap) once the
+    // host has saved the drawing: the project browser shows a real preview.
+    a101->save();
+    const QByteArray file = test.files().readAll(Project + QStringLiteral("\\A101.dwg"));
+    ASSERT_GT(file.size(), 60);
+    const qint32 image = qFromLittleEndian<qint32>(file.constData() + 13);
+    ASSERT_GT(image, 0);
+    ASSERT_LT(image + 21, file.size());
+    EXPECT_GE(int(static_cast<unsigned char>(file[image + 20])), 2);
 }
 
 TEST_F(InProcess, ASecondHostOnTheSameSocketDoesNotStart)
