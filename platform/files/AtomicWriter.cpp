@@ -64,6 +64,16 @@ void AtomicWriter::write(const char* data, qint64 size)
     }
 }
 
+void AtomicWriter::makeExecutable()
+{
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    const mode_t bits = st.st_mode & 0777;
+    if (::fchmod(fd_, bits | ((bits & 0444) >> 2)) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+}
+
 void AtomicWriter::commit(std::optional<mode_t> mode, std::optional<timespec> modified)
 {
     if (mode && ::fchmod(fd_, *mode) != 0)

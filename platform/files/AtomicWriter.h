@@ -24,6 +24,11 @@ public:
     void write(const char* data, qint64 size);
     void write(const QByteArray& bytes) { write(bytes.constData(), bytes.size()); }
 
+    // The new file can be run by whoever may read it (a program written out
+    // by an installer): the execute bits follow the read bits the host's
+    // umask left it.
+    void makeExecutable();
+
     // Gives the new file the permission bits (when set; otherwise those the
     // host's umask allows) and the modification time (when set), then puts it
     // in the target's place. Raises on failure, leaving the target untouched.
