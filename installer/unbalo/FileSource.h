@@ -1,0 +1,23 @@
+#pragma once
+
+#include "installer/unbalo/archive/ArchiveSource.h"
+
+#include <QFile>
+
+namespace unbalo {
+
+// The installer's own file as the archive's source, opened once and read by
+// position, so that an install holds one item in memory at a time.
+class FileSource : public ArchiveSource {
+public:
+    // Raises 53 when the host file cannot be opened for reading.
+    explicit FileSource(const QString& hostPath);
+
+    qint64 size() const override;
+    QByteArray read(qint64 offset, qint64 length) const override;
+
+private:
+    mutable QFile file_;
+};
+
+}  // namespace unbalo
