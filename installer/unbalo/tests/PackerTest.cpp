@@ -5,6 +5,8 @@
 // half-built installer.
 #include "UnbaloFixture.h"
 
+#include "installer/unbalo/FileSource.h"
+#include "installer/unbalo/InstallRun.h"
 #include "installer/unbalo/PackerRun.h"
 #include "installer/unbalo/ProgressDisplay.h"
 #include "installer/unbalo/archive/ArchiveReader.h"
@@ -235,4 +237,42 @@ TEST_F(PackerTest, AnItemGoneBeforeItsTurnLeavesNoHalfBuiltInstaller)
               QStringLiteral("Cannot pack 'C:\\Source\\Project.txt': it could not be read (File not found)."));
     EXPECT_EQ(bytesOf(R"(C:\Out\Setup.exe)"), "the installer built last week");
     EXPECT_EQ(entries(R"(C:\Out)"), QStringList{"Setup.exe"});
+}
+
+// The installer's own data files, as they ship, packed and installed again
+// byte for byte.
+TEST_F(PackerTest, TheShippedDataFilesPackAsTheWorkedExampleAndInstallByteForByte)
+{
+    const QDir data(QStringLiteral(SUITE_INSTALLER_DATA));
+    const QStringList names{"Architecture.lay", "Electrical.lay", "General.lay", "Mechanical.lay", "Process.lay",
+                            "Structural.lay", "Wiring.lay", "Project.txt", "Fentrow.ini"};
+    for (const QString& name : names)
+        module.items.append(data.filePath(name));
+    expectDestination(R"(C:\Setup.exe)");
+    expectCompiled();
+    EXPECT_TRUE(install());
+
+    const QByteArray installer = bytesOf(R"(C:\Setup.exe)");
+    // "Architecture.lay" of 314 bytes: its bytes, 7 CRs and "314", 243 CRs and its name.
+    QFile architecture(data.filePath("Architecture.lay"));
+    ASSERT_TRUE(architecture.open(QIODevice::ReadOnly));
+    const QByteArray lay = architecture.readAll();
+    ASSERT_EQ(lay.size(), 314);
+    EXPECT_EQ(installer.mid(Stub.size(), 314 + 269),
+              lay + QByteArray(7, '\r') + "314" + QByteArray(243, '\r') + "Architecture.lay");
+    EXPECT_TRUE(installer.endsWith("109UB13"));
+
+    const FileSource source(host(R"(C:\Setup.exe)"));
+    const ArchiveIndex index = ArchiveReader::index(source);
+    ASSERT_TRUE(index.sound()) << index.problem.toStdString();
+    NoDisplay display;
+    InstallRun run(t.files(), display);
+    run.makeDirectory(R"(C:\Tarvo\)");
+    const InstallReport report = run.extract(source, index, R"(C:\Tarvo\)");
+    EXPECT_TRUE(report.complete());
+    for (const QString& name : names) {
+        QFile shipped(data.filePath(name));
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+        EXPECT_EQ(bytesOf(R"(C:\Tarvo\)" + name.toLower()), shipped.readAll()) << name.toStdString();
+    }
 }

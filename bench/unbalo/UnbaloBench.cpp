@@ -1,0 +1,179 @@
+// Unbalo's two runs over the suite's real item list (the built programs, the
+// layer files, the project files and the help file, as the suite's installer
+// carries them), against copying the same files with cp:
+//   pack     the packer's run: the installer program and every item into one
+//            new installer file;
+//   install  the install run: every item of that installer written out;
+//   cp       cp of the installer program and the items into a folder (the
+//            bytes pack writes), and of the items alone (the bytes install
+//            writes).
+// Each is a process of its own, run several times; printed: the best time,
+// the throughput, its ratio to cp's, and the process's peak resident memory
+// above an idle start of the same program, beside the largest item. The runs
+// sync every file they put in place and cp does not: on a disk that is the
+// difference between the two; TMPDIR=/dev/shm leaves the disk out.
+#include "installer/unbalo/FileSource.h"
+#include "installer/unbalo/InstallRun.h"
+#include "installer/unbalo/PackerRun.h"
+#include "installer/unbalo/ProgressDisplay.h"
+#include "installer/unbalo/archive/ArchiveReader.h"
+#include "platform/files/FileSystem.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int Rounds = 7;
+
+class NoDisplay : public unbalo::ProgressDisplay {
+public:
+    void showProgress(const QString&) override {}
+};
+
+// A child process's best time and highest peak memory over the rounds.
+struct Measure {
+    double seconds = 1e9;
+    long peakKb = 0;
+};
+
+Measure run(const QStringList& command)
+{
+    std::vector<QByteArray> bytes;
+    for (const QString& arg : command)
+        bytes.push_back(QFile::encodeName(arg));
+    std::vector<char*> argv;
+    for (QByteArray& arg : bytes)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", argv[0]);
+        std::exit(1);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", argv[0]);
+        std::exit(1);
+    }
+    return Measure{seconds, usage.ru_maxrss};
+}
+
+void best(Measure& into, const Measure& round)
+{
+    into.seconds = std::min(into.seconds, round.seconds);
+    into.peakKb = std::max(into.peakKb, round.peakKb);
+}
+
+int pack(const QStringList& args)
+{
+    files::FileSystem files{files::DriveTable()};
+    NoDisplay display;
+    unbalo::PackerRun packer(files, display);
+    const QStringList items = args.mid(2);
+    if (packer.checkItems(items))
+        return 1;
+    packer.begin(args[1], files.readAll(args[0]), int(items.size()));
+    return packer.finish(items) ? 1 : 0;
+}
+
+int install(const QStringList& args)
+{
+    files::FileSystem files{files::DriveTable()};
+    NoDisplay display;
+    const unbalo::FileSource source(args[0]);
+    const unbalo::ArchiveIndex index = unbalo::ArchiveReader::index(source);
+    if (!index.sound())
+        return 1;
+    unbalo::InstallRun run(files, display);
+    run.makeDirectory(args[1]);
+    return run.extract(source, index, args[1]).complete() ? 0 : 1;
+}
+
+void row(const char* what, const Measure& m, qint64 bytes, const Measure& cp, long idleKb)
+{
+    const double mbs = double(bytes) / 1e6 / m.seconds;
+    const double cpMbs = double(bytes) / 1e6 / cp.seconds;
+    std::printf("%-8s %9.1f ms %9.1f MB/s %7.0f %% of cp %9.1f MB above idle\n", what, m.seconds * 1000, mbs,
+                100.0 * mbs / cpMbs, double(m.peakKb - idleKb) / 1024.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QFile::decodeName(argv[i]));
+    if (!args.isEmpty() && args[0] == QStringLiteral("idle"))
+        return 0;
+    if (!args.isEmpty() && args[0] == QStringLiteral("pack"))
+        return pack(args.mid(1));
+    if (!args.isEmpty() && args[0] == QStringLiteral("install"))
+        return install(args.mid(1));
+
+    QFile list(QStringLiteral(SUITE_INSTALLER_ITEMS));
+    if (!list.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "no item list at %s\n", SUITE_INSTALLER_ITEMS);
+        return 1;
+    }
+    QStringList items;
+    for (const QByteArray& line : list.readAll().split('\n'))
+        if (!line.isEmpty())
+            items.append(QFile::decodeName(line));
+    const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
+    const QString stub = QFileInfo(self).dir().filePath(QStringLiteral("../unbalo"));
+    qint64 itemBytes = 0;
+    qint64 largest = QFileInfo(stub).size();
+    for (const QString& item : items) {
+        itemBytes += QFileInfo(item).size();
+        largest = std::max(largest, QFileInfo(item).size());
+    }
+    const qint64 stubBytes = QFileInfo(stub).size();
+
+    QTemporaryDir temp;
+    const QString installer = temp.filePath(QStringLiteral("setup"));
+    Measure idle, packed, installed, cpPack, cpInstall;
+    for (int round = 0; round < Rounds; ++round) {
+        best(idle, run({self, QStringLiteral("idle")}));
+        best(packed, run(QStringList{self, QStringLiteral("pack"), stub, installer} + items));
+        const QString into = temp.filePath(QStringLiteral("installed%1/").arg(round));
+        best(installed, run({self, QStringLiteral("install"), installer, into}));
+        const QString copyPack = temp.filePath(QStringLiteral("cp-pack%1").arg(round));
+        const QString copyInstall = temp.filePath(QStringLiteral("cp-install%1").arg(round));
+        QDir().mkpath(copyPack);
+        QDir().mkpath(copyInstall);
+        best(cpPack, run(QStringList{QStringLiteral("/bin/cp"), stub} + items + QStringList{copyPack}));
+        best(cpInstall, run(QStringList{QStringLiteral("/bin/cp")} + items + QStringList{copyInstall}));
+        QDir(into).removeRecursively();
+        QDir(copyPack).removeRecursively();
+        QDir(copyInstall).removeRecursively();
+    }
+    std::printf("%lld items, %.1f MB, the largest %.1f MB; the installer program %.1f MB; in %s\n",
+                static_cast<long long>(items.size()), double(itemBytes) / 1e6, double(largest) / 1e6,
+                double(stubBytes) / 1e6, qPrintable(QDir::tempPath()));
+    std::printf("best of %d rounds; peak memory is the highest of them\n", Rounds);
+    row("pack", packed, stubBytes + itemBytes, cpPack, idle.peakKb);
+    row("install", installed, itemBytes, cpInstall, idle.peakKb);
+    std::printf("cp       %9.1f ms (program and items), %.1f ms (items)\n", cpPack.seconds * 1000,
+                cpInstall.seconds * 1000);
+    return 0;
+}
