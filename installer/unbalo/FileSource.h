@@ -7,7 +7,7 @@
 namespace unbalo {
 
 // The installer's own file as the archive's source, opened once and read by
-// position, so that an install holds one item in memory at a time.
+// position; the items are copied out of it by the host.
 class FileSource : public ArchiveSource {
 public:
     // Raises 53 when the host file cannot be opened for reading.
@@ -15,6 +15,7 @@ public:
 
     qint64 size() const override;
     QByteArray read(qint64 offset, qint64 length) const override;
+    QString hostFile() const override { return file_.fileName(); }
 
 private:
     mutable QFile file_;

@@ -7,6 +7,8 @@
 #include "platform/files/WinPath.h"
 #include "platform/runtime/PassOver.h"
 
+#include <algorithm>
+
 namespace unbalo {
 
 namespace {
@@ -58,13 +60,21 @@ InstallReport InstallRun::extract(const ArchiveSource& source, const ArchiveInde
         // on disk; the name is written in lower case.
         const QString name = entry.name.toLower();
         const auto failed = runtime::passOver([&] {
-            const QByteArray content = ArchiveReader::content(source, entry);
-            if (content.size() != entry.size)
-                runtime::raise(DeviceIOError);
             const auto file = files_.replacement(directory + name);
-            file->write(content);
-            if (isProgram(content))
+            if (isProgram(source.read(entry.offset, std::min<qint64>(entry.size, 4))))
                 file->makeExecutable();
+            // Out of the installer's file by the host where there is one;
+            // bytes held in memory are written as they are.
+            qint64 written = 0;
+            if (source.hostFile().isEmpty()) {
+                const QByteArray content = ArchiveReader::content(source, entry);
+                file->write(content);
+                written = content.size();
+            } else {
+                written = file->copyFrom(source.hostFile(), entry.offset, entry.size);
+            }
+            if (written != entry.size)
+                runtime::raise(DeviceIOError);
             file->commit(std::nullopt);
         });
         QStringList& into = failed ? report.failed : report.written;

@@ -32,8 +32,10 @@ struct InstallReport {
 // the top of the packed list is left on disk. Each item is written to a new
 // file that then takes the place of whatever stood at its name (a read-only
 // file or a link is replaced, not written through), so no file is ever left
-// half written; a program is made executable. An item that cannot be written
-// is passed over and named in the report.
+// half written; a program is made executable. An item goes from the
+// installer's file into its own without passing through memory where the
+// host can copy between them. An item that cannot be written is passed over
+// and named in the report.
 class InstallRun {
 public:
     InstallRun(files::FileSystem& files, ProgressDisplay& display);

@@ -89,7 +89,8 @@ std::optional<InstallReport> ModUnbalo::PackOrExtract(const QString& directoryTe
 // as it was and says why; the user can mend the list and press Install again.
 // A failed opening step that the user ignores leaves nothing to go on with
 // (no program to put in front of the items, no file to write into), so the
-// run stops there instead of writing an installer that cannot run.
+// run stops there instead of writing an installer that cannot run. The
+// program's own file is read as it is copied in front of the items.
 void ModUnbalo::packerRun(suite::StepRunner& step, const QString& ownFile, ProgressDisplay& display)
 {
     const QStringList paths = items.paths();
@@ -98,10 +99,6 @@ void ModUnbalo::packerRun(suite::StepRunner& step, const QString& ownFile, Progr
         env_.ui->msgBox(*problem + NothingWritten, forms::msgbox::Critical);
         return;
     }
-    std::optional<QByteArray> stub;
-    step([&] { stub = env_.files->readAll(ownFile); });
-    if (!stub)
-        return;
     SetDialogTitle(QStringLiteral("Select Destination File Name"));
     SetDefaultExt(QStringLiteral("exe"));
     SetFilter(QStringLiteral("Executable Files|*.exe"));
@@ -115,7 +112,7 @@ void ModUnbalo::packerRun(suite::StepRunner& step, const QString& ownFile, Progr
     }
     bool begun = false;
     step([&] {
-        packer.begin(destination, *stub, int(paths.size()));
+        packer.begin(destination, ownFile, int(paths.size()));
         begun = true;
     });
     if (!begun)

@@ -64,15 +64,18 @@ std::optional<QString> PackerRun::checkDestination(const QString& destination, c
     return std::nullopt;
 }
 
-void PackerRun::begin(const QString& destination, const QByteArray& stub, int itemCount)
+void PackerRun::begin(const QString& destination, const QString& stubFile, int itemCount)
 {
     destination_ = destination;
     archive_.reset();
+    const QString stub = files_.hostPath(stubFile);
+    if (!files_.fileExists(stubFile))
+        runtime::raise(runtime::err::FileNotFound);
     file_ = files_.replacement(destination);
     files::AtomicWriter* file = file_.get();
     archive_ = std::make_unique<ArchiveWriter>([file](const char* data, qint64 size) { file->write(data, size); },
                                                itemCount);
-    archive_->writeStub(stub);
+    file_->copyFrom(stub);
 }
 
 std::optional<QString> PackerRun::finish(const QStringList& paths)
@@ -85,18 +88,30 @@ std::optional<QString> PackerRun::finish(const QStringList& paths)
     for (qsizetype row = 0; row < paths.size(); ++row) {
         ProgressCaption::show(display_, int(row) + 1, int(paths.size()));
         const QString& path = paths[row];
-        QByteArray content;
-        if (const auto failed = runtime::passOver([&] { content = files_.readAll(path); })) {
+        // The item goes from its file into the installer without passing
+        // through memory; its size field says what its file held when it was
+        // looked at, so a file that changes meanwhile is refused.
+        qint64 size = 0;
+        qint64 copied = -1;
+        const auto unread = runtime::passOver([&] {
+            size = files_.fileLength(path);
+            if (size <= ArchiveFormat::MaxItemSize)
+                copied = file_->copyFrom(files_.hostPath(path), 0, size + 1);
+        });
+        if (unread) {
             drop();
-            return cannotPack(path, QStringLiteral("it could not be read (%1)").arg(failed->description()));
+            return cannotPack(path, QStringLiteral("it could not be copied into the installer (%1)").arg(unread->description()));
         }
         // Checked again: the file may have grown since the list was checked.
-        if (content.size() > ArchiveFormat::MaxItemSize) {
+        if (size > ArchiveFormat::MaxItemSize) {
             drop();
             return cannotPack(path, QStringLiteral("it holds 2 GiB or more, more than an item may hold"));
         }
-        const auto failed = runtime::passOver(
-            [&] { archive_->writeItem(ItemName::encode(ItemName::ofPath(path)), content); });
+        if (copied != size) {
+            drop();
+            return cannotPack(path, QStringLiteral("it changed while it was being packed"));
+        }
+        const auto failed = runtime::passOver([&] { archive_->writeRecord(ItemName::encode(ItemName::ofPath(path)), size); });
         if (failed) {
             drop();
             return cannotWrite(destination_, QStringLiteral("it could not be written (%1)").arg(failed->description()));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -33,9 +32,10 @@ public:
     std::optional<QString> checkDestination(const QString& destination, const QStringList& paths,
                                             const QString& ownFile) const;
 
-    // Starts the installer beside the destination with the stub. Raises the
-    // host's error when the file cannot be made or written.
-    void begin(const QString& destination, const QByteArray& stub, int itemCount);
+    // Starts the installer beside the destination with the stub: the whole
+    // of the packer's own program file. Raises the host's error when the
+    // program cannot be read or the file cannot be made or written.
+    void begin(const QString& destination, const QString& stubFile, int itemCount);
     // Appends every item, showing the progress before each, then puts the
     // installer in the destination's place. What went wrong, as a sentence,
     // when an item cannot be read or the installer cannot be written; the

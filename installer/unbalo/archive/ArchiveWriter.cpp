@@ -16,16 +16,27 @@ void ArchiveWriter::writeStub(const QByteArray& stub) { put(stub); }
 
 void ArchiveWriter::writeItem(const QByteArray& name, const QByteArray& content)
 {
-    if (written_ == itemCount_)
-        throw std::logic_error("ArchiveWriter: more items than counted");
-    // The fields are made before any byte goes out, so a refused field
-    // leaves no half record behind.
-    QByteArray fields = ArchiveFormat::sizeField(content.size()) + ArchiveFormat::nameField(name);
+    // Checked before the content goes out, so a refused field leaves no half
+    // record behind.
+    fieldsOf(name, content.size());
+    put(content);
+    writeRecord(name, content.size());
+}
+
+void ArchiveWriter::writeRecord(const QByteArray& name, qint64 size)
+{
+    QByteArray fields = fieldsOf(name, size);
     ++written_;
     if (written_ == itemCount_)
         fields += ArchiveFormat::trailer(itemCount_);
-    put(content);
     put(fields);
+}
+
+QByteArray ArchiveWriter::fieldsOf(const QByteArray& name, qint64 size) const
+{
+    if (written_ == itemCount_)
+        throw std::logic_error("ArchiveWriter: more items than counted");
+    return ArchiveFormat::sizeField(size) + ArchiveFormat::nameField(name);
 }
 
 }  // namespace unbalo

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     if (const auto problem = run.checkDestination(destination, items, stub))
         return fail(*problem);
     try {
-        run.begin(destination, files.readAll(stub), int(items.size()));
+        run.begin(destination, stub, int(items.size()));
     } catch (const runtime::Error& error) {
         return fail(QStringLiteral("cannot write '%1': %2").arg(destination, error.description()));
     }

@@ -231,10 +231,10 @@ TEST_F(PackerTest, AnItemGoneBeforeItsTurnLeavesNoHalfBuiltInstaller)
     NoDisplay display;
     PackerRun run(t.files(), display);
     ASSERT_EQ(run.checkItems(module.items.paths()), std::nullopt);
-    run.begin(R"(C:\Out\Setup.exe)", Stub, 2);
+    run.begin(R"(C:\Out\Setup.exe)", ownFile(), 2);
     QFile::remove(host(R"(C:\Source\Project.txt)"));
     EXPECT_EQ(run.finish(module.items.paths()),
-              QStringLiteral("Cannot pack 'C:\\Source\\Project.txt': it could not be read (File not found)."));
+              QStringLiteral("Cannot pack 'C:\\Source\\Project.txt': it could not be copied into the installer (File not found)."));
     EXPECT_EQ(bytesOf(R"(C:\Out\Setup.exe)"), "the installer built last week");
     EXPECT_EQ(entries(R"(C:\Out)"), QStringList{"Setup.exe"});
 }

@@ -117,3 +117,26 @@ TEST_F(AtomicWrite, AnExecutableReplacementRunsForWhoeverMayReadIt)
     EXPECT_EQ(modeOf("tarvo"), 0750);
     EXPECT_EQ(modeOf("project.txt"), 0640);
 }
+
+// An installer's items are copied out of the middle of its file, and a
+// packer's out of whole files, by the host.
+TEST_F(AtomicWrite, ACopyTakesTheRangeAskedAndSaysHowMuchThereWas)
+{
+    put("setup", "stub|first item|second");
+    const auto writer = fs.replacement("C:\\out");
+    EXPECT_EQ(writer->copyFrom(host("setup"), 5, 10), 10);
+    writer->write("+");
+    EXPECT_EQ(writer->copyFrom(host("setup"), 16), 6);
+    EXPECT_EQ(writer->copyFrom(host("setup"), 16, 100), 6);  // the file ends first
+    EXPECT_EQ(writer->copyFrom(host("setup"), 99, 5), 0);
+    EXPECT_EQ(errorOf([&] { writer->copyFrom(host("gone")); }), FileNotFound);
+    writer->commit(std::nullopt);
+    EXPECT_EQ(bytesOf("out"), "first item+secondsecond");
+
+    // Large enough to take several rounds of the copy.
+    put("big", QByteArray(3 * 1024 * 1024 + 7, 'b'));
+    const auto big = fs.replacement("C:\\big copy");
+    EXPECT_EQ(big->copyFrom(host("big")), 3 * 1024 * 1024 + 7);
+    big->commit(std::nullopt);
+    EXPECT_EQ(bytesOf("big copy"), QByteArray(3 * 1024 * 1024 + 7, 'b'));
+}
