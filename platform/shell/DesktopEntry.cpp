@@ -1,5 +1,6 @@
 #include "platform/shell/DesktopEntry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -124,6 +125,14 @@ bool DesktopEntry::write(const QString& hostPath, const QString& title, const QS
     if (bits & QFileDevice::ReadOther)
         bits |= QFileDevice::ExeOther;
     return QFile::setPermissions(hostPath, bits);
+}
+
+bool DesktopEntry::place(const QString& hostLinkPath, const QString& hostTarget, bool program)
+{
+    const QFileInfo link(hostLinkPath);
+    if (hostTarget.isEmpty() || link.fileName().isEmpty() || !link.dir().exists())
+        return false;
+    return write(link.dir().filePath(hostName(link.fileName())), title(link.fileName()), hostTarget, program);
 }
 
 QString DesktopEntry::readTarget(const QString& hostPath)

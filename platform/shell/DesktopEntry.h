@@ -30,6 +30,12 @@ public:
     // when it cannot be written.
     static bool write(const QString& hostPath, const QString& title, const QString& hostTarget, bool program);
 
+    // Puts the link the programs name by hostLinkPath (the host folder and
+    // the name ending in ".lnk") in place as an entry under its host name,
+    // titled after it. False for a path without a name, a missing folder or
+    // an entry that cannot be written.
+    static bool place(const QString& hostLinkPath, const QString& hostTarget, bool program);
+
     // What an entry written here starts or opens; "" for a missing file or
     // anything else.
     static QString readTarget(const QString& hostPath);

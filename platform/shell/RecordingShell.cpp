@@ -167,17 +167,10 @@ bool RecordingShell::makeLink(const QString& linkPath, const QString& target)
     record(ShellCall::Kind::MakeLink, linkPath + QStringLiteral(" -> ") + target);
     if (fails(ShellCall::Kind::MakeLink))
         return false;
-    const QString host = existingTarget(target);
-    const QString hostLink = resolveQuietly(linkPath);
-    if (host.isEmpty() || hostLink.isEmpty())
-        return false;
-    const QFileInfo link(hostLink);
-    if (link.fileName().isEmpty() || !link.dir().exists())
-        return false;
     // A scripted program is a program whether or not a file stands for it.
+    const QString host = existingTarget(target);
     const bool program = programs_.contains(programKey(target)) || QFileInfo(host).isExecutable();
-    return DesktopEntry::write(link.dir().filePath(DesktopEntry::hostName(link.fileName())),
-                               DesktopEntry::title(link.fileName()), host, program);
+    return DesktopEntry::place(resolveQuietly(linkPath), host, program);
 }
 
 void RecordingShell::clearClipboard()

@@ -203,16 +203,8 @@ void SystemShell::addRecentDocument(const QString& path)
 bool SystemShell::makeLink(const QString& linkPath, const QString& target)
 {
     const QString host = existingTarget(target);
-    const QString hostLink = resolveQuietly(linkPath);
-    if (host.isEmpty() || hostLink.isEmpty())
-        return false;
-    const QFileInfo link(hostLink);
-    if (link.fileName().isEmpty() || !link.dir().exists())
-        return false;
     const QFileInfo program(host);
-    return DesktopEntry::write(link.dir().filePath(DesktopEntry::hostName(link.fileName())),
-                               DesktopEntry::title(link.fileName()), host,
-                               program.isFile() && program.isExecutable());
+    return DesktopEntry::place(resolveQuietly(linkPath), host, program.isFile() && program.isExecutable());
 }
 
 void SystemShell::clearClipboard() { clipboardOrRaise()->clear(); }

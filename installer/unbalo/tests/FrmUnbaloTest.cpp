@@ -62,3 +62,14 @@ TEST_F(FrmUnbaloTest, AnInstallerIgnoresTheItemList)
     EXPECT_TRUE(install());
     EXPECT_EQ(entries(R"(C:\Tarvo)"), QStringList{"tarvo.exe"});
 }
+
+// A program in a drive's root finds its own file all the same.
+TEST_F(FrmUnbaloTest, AnInstallerInADriveRootFindsItsOwnFile)
+{
+    t.program().path = QStringLiteral("C:\\");
+    carry({{"Tarvo.exe", program("tarvo")}});
+    ASSERT_TRUE(exists(R"(C:\unbalo)"));
+    t.ui().expectMsgBox(forms::msgbox::Ok, "The file has been extracted successfully...");
+    EXPECT_TRUE(install());
+    EXPECT_EQ(bytesOf(R"(C:\Tarvo\tarvo.exe)"), program("tarvo"));
+}

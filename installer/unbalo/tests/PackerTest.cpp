@@ -167,15 +167,21 @@ TEST_F(PackerTest, ADestinationThatIsAnItemOrThePackerItselfIsRefused)
 
 TEST_F(PackerTest, ItemsThatCannotBePackedAreRefusedBeforeAByteIsWritten)
 {
-    // A name outside the single-byte code page, one that is gone, a folder,
-    // and one of 2 GiB (a sparse file, so the test needs no disk for it).
+    // Names the host allows but an installer cannot carry (outside the
+    // single-byte code page, a colon, a control character), one that is
+    // gone, a folder, and one of 2 GiB (a sparse file, so the test needs no
+    // disk for it).
     const QString russian = QString::fromUtf8("\u041f\u0440\u043e\u0435\u043a\u0442.txt");
     put(R"(C:\Source\)" + russian, "x");
+    put(R"(C:\Source\Tarvo:1.exe)", "x");
+    put("C:\\Source\\Tab\tName.lay", "x");
     put(R"(C:\Source\Big.dwg)", "");
     ASSERT_EQ(::truncate(QFile::encodeName(host(R"(C:\Source\Big.dwg)")).constData(), 0x80000000LL), 0);
     ASSERT_TRUE(QDir().mkpath(host(R"(C:\Source\Folder)")));
     const QList<std::pair<QString, QString>> cases{
         {R"(C:\Source\)" + russian, "its name is refused since it holds a character outside the single-byte code page"},
+        {R"(C:\Source\Tarvo:1.exe)", "its name is refused since it holds a drive colon"},
+        {"C:\\Source\\Tab\tName.lay", "its name is refused since it holds a control character"},
         {R"(C:\Source\Gone.lay)", "it is not a file that can be read (File not found)"},
         {R"(C:\Source\Folder)", "it is not a file that can be read"},
         {R"(C:\Source\Big.dwg)", "it holds 2 GiB or more"},

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using shell::DesktopEntry;
 using shell::KnownFolder;
@@ -32,27 +34,19 @@ void writeProgram(const QString& path)
     ASSERT_TRUE(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
 }
 
-// Sets an environment variable for the length of a test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), had_(qEnvironmentVariableIsSet(name)),
-        saved_(qgetenv(name))
-    {
+// Sets environment variables for the length of a test.
+auto withEnvironment(const QList<std::pair<const char*, QByteArray>>& values)
+{
+    QList<std::pair<const char*, std::optional<QByteArray>>> saved;
+    for (const auto& [name, value] : values) {
+        saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
         qputenv(name, value);
     }
-    ~ScopedEnv()
-    {
-        if (had_)
-            qputenv(name_, saved_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_;
-    QByteArray saved_;
-};
+    return qScopeGuard([saved] {
+        for (const auto& [name, value] : saved)
+            value ? qputenv(name, *value) : qunsetenv(name);
+    });
+}
 
 }  // namespace
 
@@ -96,8 +90,8 @@ TEST(DesktopEntryTest, AnyFolderNameIsQuotedSoTheEntryStartsExactlyThatProgram)
 TEST(DesktopEntryTest, TheUsersDesktopLayoutPutsTheDesktopAndTheProgramsGroupWhereTheDesktopLooks)
 {
     QTemporaryDir home;
-    ScopedEnv config("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
-    ScopedEnv data("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    const auto restore = withEnvironment(
+        {{"XDG_CONFIG_HOME", home.filePath("config").toUtf8()}, {"XDG_DATA_HOME", home.filePath("data").toUtf8()}});
     QDir().mkpath(home.filePath("config"));
     QFile dirs(home.filePath("config/user-dirs.dirs"));
     ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
