@@ -5,6 +5,9 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -62,6 +65,63 @@ void AtomicWriter::write(const char* data, qint64 size)
         data += written;
         size -= written;
     }
+}
+
+qint64 AtomicWriter::copyFrom(const QString& hostSource, qint64 offset, qint64 length)
+{
+    const int source = ::open(QFile::encodeName(hostSource).constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        HostError::raise(errno, runtime::err::FileNotFound);
+    const auto closeSource = qScopeGuard([source] { ::close(source); });
+    qint64 copied = 0;
+    const auto wanted = [&] { return length < 0 ? qint64(1) << 30 : std::min(length - copied, qint64(1) << 30); };
+    // The host copies between the two files itself; a file system that
+    // cannot (or an older host) is copied through a buffer instead.
+    bool inKernel = true;
+    while (length < 0 || copied < length) {
+        loff_t from = offset + copied;
+        const ssize_t got = inKernel ? ::copy_file_range(source, &from, fd_, nullptr, size_t(wanted()), 0) : -1;
+        if (got == 0)
+            return copied;
+        if (got > 0) {
+            copied += got;
+            continue;
+        }
+        if (inKernel && errno == EINTR)
+            continue;
+        if (inKernel && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+            inKernel = false;
+            break;
+        }
+        HostError::raise(errno, runtime::err::FileNotFound);
+    }
+    if (inKernel)
+        return copied;
+    constexpr qint64 chunk = 1 << 20;
+    QByteArray buffer(chunk, Qt::Uninitialized);
+    while (length < 0 || copied < length) {
+        const qint64 want = length < 0 ? chunk : std::min(chunk, length - copied);
+        const ssize_t got = ::pread(source, buffer.data(), size_t(want), offset + copied);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            HostError::raise(errno, runtime::err::FileNotFound);
+        if (got == 0)
+            break;
+        write(buffer.constData(), got);
+        copied += got;
+    }
+    return copied;
+}
+
+void AtomicWriter::makeExecutable()
+{
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
+    const mode_t bits = st.st_mode & 0777;
+    if (::fchmod(fd_, bits | ((bits & 0444) >> 2)) != 0)
+        HostError::raise(errno, runtime::err::PathNotFound);
 }
 
 void AtomicWriter::commit(std::optional<mode_t> mode, std::optional<timespec> modified)

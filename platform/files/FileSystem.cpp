@@ -304,6 +304,20 @@ void FileSystem::writeAll(const QString& path, const QByteArray& bytes)
     writer.commit(permissions);
 }
 
+std::unique_ptr<AtomicWriter> FileSystem::replacement(const QString& path) const
+{
+    const ResolvedPath r = resolveName(path);
+    if (r.isRoot())
+        runtime::raise(PathFileAccessError);
+    if (r.exists && HostFile::status(r.host).isFolder)
+        runtime::raise(PathFileAccessError);
+    if (!r.exists && !r.parentExists)
+        runtime::raise(PathNotFound);
+    // A dangling link does not exist to stat() but is replaced all the same:
+    // the rename puts the new file where the link's name stands.
+    return std::make_unique<AtomicWriter>(r.host);
+}
+
 QString FileSystem::readText(const QString& path) const
 {
     return TextEncoding::decode(readAll(path)).text;

@@ -26,9 +26,11 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace files {
 
+class AtomicWriter;
 class HostFile;
 
 class FileSystem {
@@ -82,6 +84,13 @@ public:
     QByteArray readAll(const QString& path) const;
     // Replaces the file whole or not at all (see AtomicWriter).
     void writeAll(const QString& path, const QByteArray& bytes);
+    // A writer whose file takes the place of whatever stands at the path when
+    // it is committed (see AtomicWriter), for files that are put in place
+    // rather than edited: a link there is replaced, not written through, and
+    // a read-only file is replaced like any other. Raises before anything is
+    // written: 75 for a folder there (or a root), 76 for a missing folder.
+    std::unique_ptr<AtomicWriter> replacement(const QString& path) const;
+
     QString readText(const QString& path) const;
     void writeText(const QString& path, const QString& text);
     QStringList readLines(const QString& path) const;

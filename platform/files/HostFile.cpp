@@ -75,12 +75,9 @@ QByteArray HostFile::readAll(const QString& hostPath)
     return bytes;
 }
 
-void HostFile::copyInto(const QString& hostSource, AtomicWriter& writer)
+qint64 HostFile::copyInto(const QString& hostSource, AtomicWriter& writer)
 {
-    Descriptor file(hostSource);
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
-    while (const qint64 got = file.read(buffer.data(), chunkSize))
-        writer.write(buffer.constData(), got);
+    return writer.copyFrom(hostSource);
 }
 
 }  // namespace files

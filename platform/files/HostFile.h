@@ -37,8 +37,8 @@ public:
 
     static QByteArray readAll(const QString& hostPath);
 
-    // Streams the file's bytes into the writer.
-    static void copyInto(const QString& hostSource, AtomicWriter& writer);
+    // Streams the file's bytes into the writer; how many there were.
+    static qint64 copyInto(const QString& hostSource, AtomicWriter& writer);
 };
 
 }  // namespace files

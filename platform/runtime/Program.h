@@ -18,6 +18,11 @@ struct Program {
     // The folder, "\" and the name. A folder that does end in a separator (a
     // drive root such as "C:\") is not given a second one.
     QString file(const QString& name) const;
+
+    // The program's own executable file: its folder and its file name as the
+    // platform found them when the program started (a host program's name
+    // carries no ".exe"; nothing is made up from the title).
+    QString ownFile() const { return file(exeName); }
 };
 
 }  // namespace runtime

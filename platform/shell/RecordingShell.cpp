@@ -2,6 +2,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
+#include "platform/shell/DesktopEntry.h"
 #include "platform/shell/ExplorerCommand.h"
 #include "platform/shell/ProgramIcons.h"
 #include "platform/shell/ShortcutFile.h"
@@ -134,20 +135,42 @@ QString RecordingShell::knownFolder(KnownFolder folder)
     return fails(ShellCall::Kind::KnownFolder) ? QString() : folders_.path(folder);
 }
 
+QString RecordingShell::existingTarget(const QString& path) const
+{
+    // A scripted program counts as existing, so installer tests need no real file.
+    if (programs_.contains(programKey(path)))
+        return path;
+    const QString host = resolveQuietly(path);
+    if (!host.isEmpty() && QFileInfo::exists(host))
+        return QFileInfo(host).absoluteFilePath();
+    // A host program carries no ".exe": the name without it stands for it.
+    if (path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive)) {
+        const QString bare = resolveQuietly(path.chopped(4));
+        if (!bare.isEmpty() && QFileInfo(bare).isFile())
+            return QFileInfo(bare).absoluteFilePath();
+    }
+    return {};
+}
+
 void RecordingShell::addRecentDocument(const QString& path)
 {
     record(ShellCall::Kind::AddRecentDocument, path);
     if (fails(ShellCall::Kind::AddRecentDocument))
         return;
-    // A scripted program counts as existing, so installer tests need no real file.
-    QString target = path;
-    if (!programs_.contains(programKey(path))) {
-        const QString host = resolveQuietly(path);
-        if (host.isEmpty() || !QFileInfo::exists(host))
-            return;
-        target = QFileInfo(host).absoluteFilePath();
-    }
-    ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path, target);
+    const QString target = existingTarget(path);
+    if (!target.isEmpty())
+        ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path, target);
+}
+
+bool RecordingShell::makeLink(const QString& linkPath, const QString& target)
+{
+    record(ShellCall::Kind::MakeLink, linkPath + QStringLiteral(" -> ") + target);
+    if (fails(ShellCall::Kind::MakeLink))
+        return false;
+    // A scripted program is a program whether or not a file stands for it.
+    const QString host = existingTarget(target);
+    const bool program = programs_.contains(programKey(target)) || QFileInfo(host).isExecutable();
+    return DesktopEntry::place(resolveQuietly(linkPath), host, program);
 }
 
 void RecordingShell::clearClipboard()

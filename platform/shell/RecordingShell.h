@@ -16,8 +16,9 @@ namespace shell {
 // The shell of tests: it records every call in order, starts and opens nothing,
 // and answers from a script: which programs exist, the rnd() values to give,
 // which kinds of call fail. A start of the file manager on a folder counts as
-// started whatever the folder. Special folders and recent-document links are real
-// folders and files under a test root, so tests can look at the links made.
+// started whatever the folder. Special folders, recent-document links and the
+// links made are real folders and files under a test root, so tests can look at
+// the links made.
 class RecordingShell : public Shell {
 public:
     // An empty root: a temporary folder of its own, removed with the shell.
@@ -36,7 +37,7 @@ public:
     void queueRnd(double value);
     // Every later call of the kind fails: those that answer failure (open,
     // help, special folder, recent document) answer it, the others raise the
-    // error number. The call is still recorded.
+    // error number (a link answers false). The call is still recorded.
     void failOn(ShellCall::Kind kind, int32_t errorNumber);
     void clearFailures();
 
@@ -52,6 +53,7 @@ public:
     QIcon programIcon(const QString& path) override;
     QString knownFolder(KnownFolder folder) override;
     void addRecentDocument(const QString& path) override;
+    bool makeLink(const QString& linkPath, const QString& target) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
@@ -64,6 +66,8 @@ private:
     void raiseIfFailing(ShellCall::Kind kind) const;
     QString resolveQuietly(const QString& path) const;
     QString locateProgram(const QString& candidate) const;
+    // A scripted program as given, else the existing host file; "" for none.
+    QString existingTarget(const QString& path) const;
 
     std::unique_ptr<QTemporaryDir> ownRoot_;
     ShellFolders folders_;

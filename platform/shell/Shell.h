@@ -56,6 +56,15 @@ public:
     // one. A document that does not exist gets no link. Raises nothing.
     virtual void addRecentDocument(const QString& path) = 0;
 
+    // Puts a link at linkPath (a folder and the link's name as the programs
+    // give it, "...\Tarvo.exe.lnk") that starts the program or opens the
+    // document at target, replacing a link of that name there. What a link is
+    // on the host, and its name there, DesktopEntry says. A program named with
+    // ".exe" whose host file carries none is found as startProgram() finds it.
+    // False when the target does not exist, the folder is missing or the link
+    // cannot be written; raises nothing.
+    virtual bool makeLink(const QString& linkPath, const QString& target) = 0;
+
     // Raise 521 when there is no clipboard to reach.
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;

@@ -15,6 +15,7 @@ const char* kindName(ShellCall::Kind kind)
     case K::ProgramIcon: return "ProgramIcon";
     case K::KnownFolder: return "KnownFolder";
     case K::AddRecentDocument: return "AddRecentDocument";
+    case K::MakeLink: return "MakeLink";
     case K::ClearClipboard: return "ClearClipboard";
     case K::SetClipboardText: return "SetClipboardText";
     case K::ClipboardText: return "ClipboardText";

@@ -16,6 +16,7 @@ struct ShellCall {
         ProgramIcon,        // text: program path
         KnownFolder,      // number: the folder's number
         AddRecentDocument,  // text: path
+        MakeLink,           // text: link path, " -> ", target
         ClearClipboard,
         SetClipboardText,   // text: the text
         ClipboardText,      // text: the text answered

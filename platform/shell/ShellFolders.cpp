@@ -20,7 +20,10 @@ QString relativePath(KnownFolder folder)
 
 }  // namespace
 
-ShellFolders::ShellFolders(QString root) : root_(root.isEmpty() ? defaultRoot() : std::move(root)) {}
+ShellFolders::ShellFolders(QString root, Layout layout)
+    : root_(root.isEmpty() ? defaultRoot() : std::move(root)), layout_(layout)
+{
+}
 
 QString ShellFolders::defaultRoot()
 {
@@ -33,7 +36,15 @@ QString ShellFolders::path(KnownFolder folder) const
     const QString relative = relativePath(folder);
     if (relative.isEmpty())
         return {};
-    const QString full = QDir(root_).filePath(relative);
+    QString full = QDir(root_).filePath(relative);
+    if (layout_ == Layout::UserDesktop && folder == KnownFolder::Desktop)
+        full = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // The applications menu lists the entries of this folder and of the
+    // folders in it, so a group made here is a group of the menu's entries.
+    if (layout_ == Layout::UserDesktop && folder == KnownFolder::Programs)
+        full = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    if (full.isEmpty())
+        return {};
     if (!QDir().mkpath(full))
         return {};
     // New groups under the start menu are made beside its programs group, and

@@ -7,13 +7,20 @@
 namespace shell {
 
 // The user's shell folders (desktop, recent documents, start menu and its
-// programs group) kept under one root folder of ours, each made the first time
-// it is asked for. They are host folders: the suite's links are text files of
-// its own, so they live apart from the host desktop's real folders.
+// programs group), each made the first time it is asked for. They are host
+// folders kept under one root folder of ours; in the user's desktop layout the
+// desktop is the user's own desktop folder and the programs group the
+// desktop's applications menu folder, so that links put there (see
+// DesktopEntry) show on the user's desktop and in its menu.
 class ShellFolders {
 public:
+    enum class Layout {
+        OwnRoot,      // every folder under the root
+        UserDesktop,  // the desktop and the programs group the user's own
+    };
+
     // An empty root means defaultRoot().
-    explicit ShellFolders(QString root = {});
+    explicit ShellFolders(QString root = {}, Layout layout = Layout::OwnRoot);
 
     // $XDG_DATA_HOME/tarvo/shell (~/.local/share/tarvo/shell when unset).
     static QString defaultRoot();
@@ -26,6 +33,7 @@ public:
 
 private:
     QString root_;
+    Layout layout_;
 };
 
 }  // namespace shell

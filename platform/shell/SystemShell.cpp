@@ -2,6 +2,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
+#include "platform/shell/DesktopEntry.h"
 #include "platform/shell/ExplorerCommand.h"
 #include "platform/shell/HelpDocument.h"
 #include "platform/shell/ProgramIcons.h"
@@ -46,7 +47,7 @@ QString withoutExe(const QString& path)
 
 SystemShell::SystemShell(PathResolver resolve, QString shellRoot)
     : resolve_(resolve ? std::move(resolve) : PathResolver([](const QString& p) { return p; })),
-      folders_(std::move(shellRoot))
+      folders_(shellRoot, shellRoot.isEmpty() ? ShellFolders::Layout::UserDesktop : ShellFolders::Layout::OwnRoot)
 {
 }
 
@@ -76,6 +77,17 @@ QString SystemShell::resolveQuietly(const QString& path) const
     } catch (const runtime::Error&) {
         return {};
     }
+}
+
+QString SystemShell::existingTarget(const QString& path) const
+{
+    const QString host = resolveQuietly(path);
+    if (!host.isEmpty() && QFileInfo::exists(host))
+        return QFileInfo(host).absoluteFilePath();
+    if (withoutExe(path).isEmpty())
+        return {};
+    const QString program = locateProgram(path);
+    return program.isEmpty() ? QString() : QFileInfo(program).absoluteFilePath();
 }
 
 // Assumptions about the host, beyond the resolver's mapping:
@@ -132,7 +144,7 @@ bool SystemShell::openDocument(const QString& path)
 {
     if (path.isEmpty())
         return false;
-    const QFileInfo target(resolveQuietly(path));
+    const QFileInfo target(existingTarget(path));
     if (target.filePath().isEmpty() || !target.exists())
         return false;
     // The default action on a program is to run it.
@@ -182,11 +194,17 @@ QString SystemShell::knownFolder(KnownFolder folder) { return folders_.path(fold
 
 void SystemShell::addRecentDocument(const QString& path)
 {
-    const QString host = resolveQuietly(path);
-    if (host.isEmpty() || !QFileInfo::exists(host))
+    const QString host = existingTarget(path);
+    if (host.isEmpty())
         return;
-    ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path,
-                                  QFileInfo(host).absoluteFilePath());
+    ShortcutFile::writeRecentLink(folders_.path(KnownFolder::Recent), path, host);
+}
+
+bool SystemShell::makeLink(const QString& linkPath, const QString& target)
+{
+    const QString host = existingTarget(target);
+    const QFileInfo program(host);
+    return DesktopEntry::place(resolveQuietly(linkPath), host, program.isFile() && program.isExecutable());
 }
 
 void SystemShell::clearClipboard() { clipboardOrRaise()->clear(); }

@@ -15,7 +15,9 @@ namespace shell {
 class SystemShell : public Shell {
 public:
     // No resolver: paths are taken as host paths. An empty root: the default
-    // ShellFolders root.
+    // ShellFolders root in the user's desktop layout, so that links made on
+    // the desktop and in the programs group show on the user's desktop and in
+    // its applications menu; a root of its own keeps every folder under it.
     explicit SystemShell(PathResolver resolve = {}, QString shellRoot = {});
 
     // A program the environment provides in place of a program file the
@@ -35,6 +37,7 @@ public:
     QIcon programIcon(const QString& path) override;
     QString knownFolder(KnownFolder folder) override;
     void addRecentDocument(const QString& path) override;
+    bool makeLink(const QString& linkPath, const QString& target) override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
     QString clipboardText() override;
@@ -43,6 +46,9 @@ public:
 
 private:
     QString resolveQuietly(const QString& path) const;
+    // The host file or folder a path names; a program named with ".exe"
+    // whose host file has none is that file. "" when there is none.
+    QString existingTarget(const QString& path) const;
     QString locateProgram(const QString& candidate) const;
     QString providedProgram(const QString& candidate) const;
     QString suiteFolder() const;

@@ -74,6 +74,16 @@ TEST(Program, FileJoinsWithBackslash)
     EXPECT_EQ(program.file(QStringLiteral("Fentrow.ini")), "/opt/tarvo/Fentrow.ini");
 }
 
+TEST(Program, OwnFileIsTheExecutableAsFoundEvenInADriveRoot)
+{
+    Program program{QStringLiteral("Unbaloor"), QStringLiteral("C:\\"), QStringLiteral("Setup.exe"), 1, 0, 0};
+    EXPECT_EQ(program.ownFile(), "C:\\Setup.exe");
+    // A host program has no extension, and its title plays no part.
+    program.path = QStringLiteral("/opt/tarvo");
+    program.exeName = QStringLiteral("unbalo");
+    EXPECT_EQ(program.ownFile(), "/opt/tarvo\\unbalo");
+}
+
 TEST(EndProgram, ThrowsProgramEndWithTheCode)
 {
     try {

@@ -127,6 +127,22 @@ TEST(SystemShellTest, OpeningAProgramRunsItAndMissingPathsAnswerFalse)
     EXPECT_FALSE(shell.openDocument(""));
 }
 
+// An installer opens the launcher it wrote by the name the programs know it
+// by; on the host the program carries no ".exe".
+TEST(SystemShellTest, OpeningAProgramNamedWithExeRunsItsHostFile)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("tarvo"));
+    writeArgumentEcho(c.filePath("tarvo/tarvo"));
+    SystemShell shell(driveCAnyCase(c.path()), c.filePath("shell"));
+
+    EXPECT_TRUE(shell.openDocument(R"(c:\Tarvo\Tarvo.exe)"));
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
+    shell.addRecentDocument(R"(c:\Tarvo\Tarvo.exe)");
+    EXPECT_EQ(shell::ShortcutFile::readTarget(c.filePath("shell/Recent/Tarvo.exe.lnk")), c.filePath("tarvo/tarvo"));
+    EXPECT_FALSE(shell.openDocument(R"(c:\Tarvo\Fly.exe)"));
+}
+
 TEST(SystemShellTest, ExploringAMissingFolderRaises76)
 {
     QTemporaryDir c;
