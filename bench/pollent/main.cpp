@@ -34,7 +34,6 @@ namespace {
 using bench::PollentBatch;
 using bench::Stopwatch;
 
-const QString Copies = PollentBatch::Copies;
 
 QStringList makeCopies(files::FileSystem& files, int count) { return PollentBatch::makeCopies(files, count); }
 
@@ -69,7 +68,7 @@ int sameWork(int count)
 {
     bench::BenchEnvironment bench;
     const QStringList paths = makeCopies(bench.files(), count);
-    const QString issued = Copies + QStringLiteral("\\Issued\\");
+    const QString issued = PollentBatch::Copies + QStringLiteral("\\Issued\\");
     bench.files().makeFolder(issued);
     bench.host().context().setAppVariable(QStringLiteral("SDI"), 1);
     std::shared_ptr<cad::Document> document = bench.host().active();

@@ -97,6 +97,8 @@ TEST_F(FileOperations, MakeFolderMakesOneLevel)
 {
     fs.makeFolder("C:\\jobs\\Archive");
     EXPECT_TRUE(QFileInfo(host("Jobs/Archive")).isDir());
+    fs.makeFolder("C:\\jobs\\Issued\\");
+    EXPECT_TRUE(QFileInfo(host("Jobs/Issued")).isDir());
     EXPECT_EQ(errorOf([&] { fs.makeFolder("C:\\Jobs\\ARCHIVE"); }), PathFileAccessError);
     EXPECT_EQ(errorOf([&] { fs.makeFolder("C:\\Jobs\\a.dwg"); }), PathFileAccessError);
     EXPECT_EQ(errorOf([&] { fs.makeFolder("C:\\New\\Deeper"); }), PathNotFound);
