@@ -134,6 +134,25 @@ TEST_F(Wexmoor, MinimisedItLivesInTheNotificationArea)
     EXPECT_FALSE(icon().isAdded());
 }
 
+TEST_F(Wexmoor, WithoutANotificationAreaMinimisedItStaysAWindow)
+{
+    t.desktop().setNotificationArea(false);
+    FrmMain& form = start();
+    form.setWindowState(Qt::WindowMinimized);  // the title bar's minimise
+    // Hidden into an icon nobody can see, it could not be brought back.
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isMinimized());
+    EXPECT_FALSE(icon().isAdded());
+
+    // It keeps working, and restores as any window does.
+    type(0, QStringLiteral("Walls"));
+    host->startCommand(QStringLiteral("CIRCLE"));
+    EXPECT_EQ(active(), QStringLiteral("Walls"));
+    form.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(icon().isAdded());
+}
+
 TEST_F(Wexmoor, ClosingStoresEveryChoiceAndTheNextStartShowsThem)
 {
     store(3, "Walls");
