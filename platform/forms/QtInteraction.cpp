@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QInputDialog>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -221,8 +222,15 @@ int QtInteraction::showMsgBox(const QString& text, int style, const QString& cap
     // Qt sizes a box by its text and allows its caption only a little, so a
     // short text under a long caption would have the caption cut off. The
     // layout is complete by now, so the room stays through Qt's sizing.
-    if (QLayout* layout = box.layout())
-        layout->addItem(new QSpacerItem(captionWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    // The room spans the whole box, so the extra width goes to the text, not
+    // to the icon's column.
+    auto* room = new QSpacerItem(captionWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(room, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (box.layout())
+        box.layout()->addItem(room);
+    else
+        delete room;
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return answerFor(clicked ? box.standardButton(clicked) : escape);

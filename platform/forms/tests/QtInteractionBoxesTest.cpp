@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ struct Shown {
     int width = 0;
     int needed = 0;
     QString title;
+    // Where the box's text begins, from the box's left edge.
+    int textLeft = -1;
 };
 
 // Once the modal box is up, notes its width and the width its caption needs,
@@ -40,6 +43,8 @@ void measureWhenShown(Shown& shown)
         shown.width = box->width();
         shown.needed = forms::captionWidth(*box);
         shown.title = box->windowTitle();
+        if (auto* text = box->template findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            shown.textLeft = text->mapTo(box, QPoint(0, 0)).x();
         if constexpr (std::is_same_v<Box, QMessageBox>)
             box->buttons().first()->click();
         else
@@ -69,6 +74,9 @@ TEST_F(QtInteractionBoxes, AMessageBoxIsWideEnoughForItsCaption)
         ui.msgBox(QStringLiteral("Done."), style, caption);
         EXPECT_EQ(shown.title, caption);
         EXPECT_GE(shown.width, shown.needed);
+        // The room goes to the text: it still begins right after the icon.
+        EXPECT_GE(shown.textLeft, 0);
+        EXPECT_LT(shown.textLeft, shown.width / 4);
     }
     // The program's title stands in for a missing caption, and fits too.
     Shown shown;
