@@ -60,6 +60,9 @@ QSize needed(const QWidget* widget)
 {
     if (const auto* button = qobject_cast<const QPushButton*>(widget))
         return QSize(pushButtonNeeds(button), button->sizeHint().height());
+    // A text that wraps needs the height of its lines at the width it has.
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->wordWrap())
+        return QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
     if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget))
         return widget->sizeHint();
     return widget->minimumSizeHint();

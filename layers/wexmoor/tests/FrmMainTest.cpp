@@ -1,4 +1,5 @@
 #include "WexmoorFixture.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include "platform/cad/CadErrors.h"
 
@@ -100,6 +101,11 @@ TEST_F(Wexmoor, TheEventIsBoundOnceAndHandledOnlyWhileTheProgramRuns)
     dispatcher.endProgram();
     host->startCommand(QStringLiteral("LINE"));
     EXPECT_EQ(active(), QStringLiteral("0"));
+}
+
+TEST_F(Wexmoor, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("wexmoor-main")), QStringList());
 }
 
 TEST_F(Wexmoor, MinimisedItLivesInTheNotificationArea)
