@@ -60,6 +60,7 @@ const QString ExampleProject::ReadOnlySheet = QStringLiteral("A105.dwg");
 const QString ExampleProject::DraftStampName = QStringLiteral("DRAFT");
 const QString ExampleProject::TemplateFile = QStringLiteral("A3-SHEET.dwt");
 const QString ExampleProject::LispFile = QStringLiteral("ROOMTAG.lsp");
+const QString ExampleProject::LibraryFolder = QStringLiteral("Libraries");
 
 ExampleProject::ExampleProject(files::FileSystem& files, QString folder, const standin::ThumbnailMaker* thumbnails)
     : files_(files), folder_(std::move(folder)), thumbnails_(thumbnails)
@@ -104,6 +105,12 @@ QStringList ExampleProject::write()
     for (const Sheet& sheet : list)
         save(sheet.file, [this, &sheet](standin::Document& d) { writeSheet(d, sheet); });
     save(TemplateFile, [this](standin::Document& d) { writeTemplate(d); });
+    // The project's library, where the drawing browser's "Project Library"
+    // goes: blocks to insert into the sheets.
+    if (!files_.folderExists(pathOf(LibraryFolder)))
+        files_.makeFolder(pathOf(LibraryFolder));
+    save(LibraryFolder + QStringLiteral("\\NORTH.dwg"), [this](standin::Document& d) { writeNorthArrow(d); });
+    save(LibraryFolder + QStringLiteral("\\DOOR.dwg"), [this](standin::Document& d) { writeDoor(d); });
     files_.writeAll(lispPath(), QByteArray(RoomTagLisp));
     written.append(lispPath());
     host->context().setThumbnailMaker(nullptr);
@@ -258,6 +265,30 @@ void ExampleProject::writeTemplate(standin::Document& document)
     usePenTable(document);
     // A drawing started from it opens on the sheet it is for.
     document.setActiveSpace(cad::space::Paper);
+}
+
+void ExampleProject::writeNorthArrow(standin::Document& document)
+{
+    // A north point: a circle, an arrow on its vertical diameter and an N.
+    document.layers()->add(QStringLiteral("A-SYMB"))->setColor(2);
+    document.setVariable(QStringLiteral("CLAYER"), QStringLiteral("A-SYMB"));
+    cad::Block& model = *document.modelSpace();
+    model.addCircle(pt(0, 0), 5);
+    model.addLine(pt(0, -5), pt(0, 5));
+    model.addLine(pt(0, 5), pt(-2, 1));
+    model.addLine(pt(0, 5), pt(2, 1));
+    model.addText(QStringLiteral("N"), pt(-1, 6.5), 2.5);
+}
+
+void ExampleProject::writeDoor(standin::Document& document)
+{
+    // A door in plan, as wide as the plans' doors would be, hinged at the
+    // origin: the leaf and its swing.
+    document.layers()->add(QStringLiteral("A-DOOR"))->setColor(6);
+    document.setVariable(QStringLiteral("CLAYER"), QStringLiteral("A-DOOR"));
+    cad::Block& model = *document.modelSpace();
+    model.addLine(pt(0, 0), pt(0, 3));
+    model.addArc(pt(0, 0), 3, 0.0, 1.5707963267948966);
 }
 
 }  // namespace examples

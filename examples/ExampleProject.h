@@ -3,8 +3,9 @@
 // with attribute definitions, five sheets that insert it in paper space with
 // their own attribute texts and a viewport on the plan (one of them also
 // references a site plan as an xref, and one is meant to be made read-only),
-// the site plan itself, a drawing template beside them, and an AutoLISP file
-// at the root of the project's drive, where the loader looks first. The
+// the site plan itself, a drawing template beside them, a library of blocks
+// in the project's "Libraries" folder, and an AutoLISP file at the root of the
+// project's drive, where the loader looks first. The
 // drawings are written by the stand-in host's own save, so their format is
 // always the one the host reads; with a thumbnail maker each carries its
 // preview, as the host program's saves do.
@@ -31,6 +32,7 @@ public:
     static const QString DraftStampName;    // a block reference to try "Delete Block" on
     static const QString TemplateFile;      // A3-SHEET.dwt, in the project folder
     static const QString LispFile;          // ROOMTAG.lsp, at the root of the drive
+    static const QString LibraryFolder;     // Libraries, the project's blocks
     // Paper units per model unit of every sheet's viewport.
     static constexpr double ViewportScale = 2.5;
 
@@ -40,7 +42,8 @@ public:
     ExampleProject(files::FileSystem& files, QString folder, const standin::ThumbnailMaker* thumbnails = nullptr);
 
     // Writes every drawing, the title block and the site plan first, then
-    // the template and the AutoLISP file, and returns the paths written.
+    // the template, the library and the AutoLISP file, and returns the paths
+    // written.
     // Raises runtime::Error when one cannot be.
     QStringList write();
 
@@ -60,6 +63,8 @@ private:
     void writeSitePlan(standin::Document& document);
     void writeSheet(standin::Document& document, const Sheet& sheet);
     void writeTemplate(standin::Document& document);
+    void writeNorthArrow(standin::Document& document);
+    void writeDoor(standin::Document& document);
     void drawPlan(standin::Document& document, double offset);
     void annotatePlan(standin::Document& document, const Sheet& sheet, double offset);
     // The title block in paper space with the sheet's texts, and a viewport

@@ -72,7 +72,8 @@ TEST_F(ExampleProjectTest, EveryDrawingHasAPreviewTheBrowserShows)
         if (path.endsWith(QStringLiteral(".dwg")) || path.endsWith(QStringLiteral(".dwt")))
             drawings.append(path);
     }
-    EXPECT_EQ(drawings.size(), ExampleProject::sheets().size() + 3);  // title block, site plan, template
+    // The sheets, the title block, the site plan, the template and two blocks.
+    EXPECT_EQ(drawings.size(), ExampleProject::sheets().size() + 5);
     for (const QString& path : drawings) {
         SCOPED_TRACE(path.toStdString());
         const fentrow::DwgPreview::Result preview = fentrow::DwgPreview::read(files.readAll(path));
@@ -152,4 +153,20 @@ TEST_F(ExampleProjectTest, TheTemplateAndTheLispFileLieWhereTheirToolsLookFirst)
     const QString lisp = QStringLiteral("C:\\ROOMTAG.lsp");
     ASSERT_TRUE(written.contains(lisp));
     EXPECT_TRUE(files.readAll(lisp).contains("(defun c:ROOMTAG"));
+}
+
+TEST_F(ExampleProjectTest, TheProjectLibraryHoldsBlocksToInsert)
+{
+    // The drawing browser's "Project Library" is the project folder's
+    // Libraries folder; a block from it goes into a sheet whole.
+    const QString library = inProject(QStringLiteral("Libraries"));
+    ASSERT_TRUE(files.folderExists(library));
+    const auto sheet = open(QStringLiteral("A101.dwg"));
+    for (const QString& block : {QStringLiteral("NORTH.dwg"), QStringLiteral("DOOR.dwg")}) {
+        SCOPED_TRACE(block.toStdString());
+        const QString path = library + u'\\' + block;
+        ASSERT_TRUE(written.contains(path));
+        const auto reference = sheet->modelSpace()->insertBlock(cad::Point{80, 10, 0}, path, 1, 1, 1, 0);
+        EXPECT_EQ(reference->entityType(), cad::entityType::BlockReference);
+    }
 }
