@@ -13,9 +13,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHash>
 #include <QInputDialog>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -220,10 +220,10 @@ int QtInteraction::showMsgBox(const QString& text, int style, const QString& cap
         box.setEscapeButton(escape);
     box.escapeAllowed = escape != QMessageBox::NoButton;
     // Qt sizes a box by its text and allows its caption only a little, so a
-    // short text under a long caption would have the caption cut off. The
-    // layout is complete by now, so the room stays through Qt's sizing.
-    // The room spans the whole box, so the extra width goes to the text, not
-    // to the icon's column.
+    // short text under a long caption would have the caption cut off. Room
+    // for the caption goes into the layout, complete by now, so that it
+    // stays through Qt's sizing; it spans the whole box, so the extra width
+    // goes to the text, not to the icon's column.
     auto* room = new QSpacerItem(captionWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(room, grid->rowCount(), 0, 1, grid->columnCount());

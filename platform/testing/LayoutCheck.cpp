@@ -3,12 +3,12 @@
 #include "platform/forms/Caption.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QDir>
-#include <QPixmap>
-#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 
