@@ -1,16 +1,25 @@
 #pragma once
-// The example project a new user can run a batch on: a title block drawing with
-// attribute definitions, four sheets that insert it in paper space with their
-// own attribute texts (one of them also references a site plan as an xref, and
-// one is meant to be made read-only), and the site plan itself. The drawings
-// are written by the stand-in host's own save, so their format is always the
-// one the host reads.
+// The example project a new user can try the suite on: a title block drawing
+// with attribute definitions, five sheets that insert it in paper space with
+// their own attribute texts and a viewport on the plan (one of them also
+// references a site plan as an xref, and one is meant to be made read-only),
+// the site plan itself, a drawing template beside them, a library of blocks
+// in the project's "Libraries" folder, and an AutoLISP file at the root of the
+// project's drive, where the loader looks first. The
+// drawings are written by the stand-in host's own save, so their format is
+// always the one the host reads; with a thumbnail maker each carries its
+// preview, as the host program's saves do.
+
+#include "platform/cad/Point.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace files { class FileSystem; }
-namespace standin { class Document; }
+namespace standin {
+class Document;
+class ThumbnailMaker;
+}
 
 namespace examples {
 
@@ -21,13 +30,21 @@ public:
     static const QString XrefSheet;         // the sheet that references the site plan
     static const QString ReadOnlySheet;     // the sheet to make read-only
     static const QString DraftStampName;    // a block reference to try "Delete Block" on
+    static const QString TemplateFile;      // A3-SHEET.dwt, in the project folder
+    static const QString LispFile;          // ROOMTAG.lsp, at the root of the drive
+    static const QString LibraryFolder;     // Libraries, the project's blocks
+    // Paper units per model unit of every sheet's viewport.
+    static constexpr double ViewportScale = 2.5;
 
-    // The project goes into `folder` (a Windows-style path whose parent
-    // exists); the xref path stored in the drawings names that folder.
-    ExampleProject(files::FileSystem& files, QString folder);
+    // The project goes into `folder` (a Windows-style path with a drive,
+    // whose parent exists); the xref path stored in the drawings names that
+    // folder. Without a thumbnail maker the drawings carry no preview.
+    ExampleProject(files::FileSystem& files, QString folder, const standin::ThumbnailMaker* thumbnails = nullptr);
 
-    // Writes every drawing, the title block and the site plan first, and
-    // returns the paths written. Raises runtime::Error when one cannot be.
+    // Writes every drawing, the title block and the site plan first, then
+    // the template, the library and the AutoLISP file, and returns the paths
+    // written.
+    // Raises runtime::Error when one cannot be.
     QStringList write();
 
     // The four sheets, in name order.
@@ -45,11 +62,20 @@ private:
     void writeTitleBlock(standin::Document& document);
     void writeSitePlan(standin::Document& document);
     void writeSheet(standin::Document& document, const Sheet& sheet);
+    void writeTemplate(standin::Document& document);
+    void writeNorthArrow(standin::Document& document);
+    void writeDoor(standin::Document& document);
     void drawPlan(standin::Document& document, double offset);
-    void insertTitleBlock(standin::Document& document, const Sheet& sheet);
+    void annotatePlan(standin::Document& document, const Sheet& sheet, double offset);
+    // The title block in paper space with the sheet's texts, and a viewport
+    // on model space centred on `centre`.
+    void layOutSheet(standin::Document& document, const Sheet& sheet, const cad::Point& centre);
+    void usePenTable(standin::Document& document);
+    QString lispPath() const;
 
     files::FileSystem& files_;
     QString folder_;
+    const standin::ThumbnailMaker* thumbnails_;
 };
 
 }  // namespace examples

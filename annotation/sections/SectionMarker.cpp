@@ -24,7 +24,11 @@ SectionMarker::SectionMarker(std::shared_ptr<cad::Document> doc, const MarkerSiz
     : doc_(std::move(doc)), sizes_(sizes)
 {
     doc_->activate();
-    const bool paper = doc_->activeSpace() == cad::space::Paper;
+    // In a layout with model space worked in through a viewport, the points
+    // the user picks are model points: put into paper space, the marker would
+    // stand off the viewport at the viewport's scale, often off the sheet.
+    // It goes into model space, where it was picked, and is sized as there.
+    const bool paper = doc_->activeSpace() == cad::space::Paper && !doc_->mSpace();
     space_ = paper ? doc_->paperSpace() : doc_->modelSpace();
     const QVariant remembered = doc_->getVariable(Orthomode);
     doc_->setVariable(Orthomode, 1);

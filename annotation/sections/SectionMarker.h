@@ -1,7 +1,8 @@
 #pragma once
 // One section-cut marker drawn into a drawing: the cut line picked segment by
 // segment, an arrow at each end of it pointing to the side the user picks, and
-// the two labels. Every size is the window's size times the drawing's
+// the two labels, in the space the user picks in (model space also through a
+// viewport of a layout). Every size is the window's size times the drawing's
 // dimension scale (1 in paper space or where the scale is 0). While the
 // marker is drawn, ortho mode is on, so picks against a point lie level with
 // or plumb to it; the marker puts the user's ortho mode back however it ends.

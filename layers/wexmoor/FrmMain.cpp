@@ -6,6 +6,7 @@
 #include "platform/cad/Application.h"
 #include "platform/cad/Document.h"
 #include "platform/env/Environment.h"
+#include "platform/forms/Desktop.h"
 #include "platform/forms/Dispatcher.h"
 #include "platform/forms/Interaction.h"
 #include "platform/forms/TrayIcon.h"
@@ -163,6 +164,10 @@ void FrmMain::Timer1_Timer() { module_.AcadProj(); }
 void FrmMain::Form_Resize()
 {
     if (!isMinimized())
+        return;
+    // Hidden into an icon that no notification area shows, the window could
+    // never be brought back: without one it stays a minimised window.
+    if (!module_.env().desktop->hasNotificationArea())
         return;
     suite::runProcedure(module_.MdlError().at(QStringLiteral("Form_Resize")), [this](suite::StepRunner& step) {
         step([this] { hide(); });

@@ -2,7 +2,7 @@
 // Wexmoor's window: a layer for each of twelve command categories, chosen in
 // combo boxes that also take a typed name. Minimised, the window becomes an
 // icon in the notification area whose right-click menu switches the draw
-// mode. While the program runs, each command the host starts makes its
+// mode (on a desktop without one it stays a minimised window). While the program runs, each command the host starts makes its
 // category's layer current; the window re-attaches every 100 ms so the layer
 // goes to the drawing the user works in.
 

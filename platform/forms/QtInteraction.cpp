@@ -1,6 +1,7 @@
 #include "platform/forms/QtInteraction.h"
 
 #include "platform/files/WinPath.h"
+#include "platform/forms/Caption.h"
 #include "platform/forms/MsgBoxStyle.h"
 #include "platform/forms/PathMapper.h"
 
@@ -12,10 +13,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHash>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
+#include <QSpacerItem>
 #include <QUrl>
 
 #include <functional>
@@ -214,6 +219,18 @@ int QtInteraction::showMsgBox(const QString& text, int style, const QString& cap
     if (escape != QMessageBox::NoButton)
         box.setEscapeButton(escape);
     box.escapeAllowed = escape != QMessageBox::NoButton;
+    // Qt sizes a box by its text and allows its caption only a little, so a
+    // short text under a long caption would have the caption cut off. Room
+    // for the caption goes into the layout, complete by now, so that it
+    // stays through Qt's sizing; it spans the whole box, so the extra width
+    // goes to the text, not to the icon's column.
+    auto* room = new QSpacerItem(captionWidth(box), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(room, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (box.layout())
+        box.layout()->addItem(room);
+    else
+        delete room;
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return answerFor(clicked ? box.standardButton(clicked) : escape);
@@ -225,6 +242,10 @@ QString QtInteraction::showInputBox(const QString& prompt, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(defaultText);
+    // The dialog keeps to the size its layout gives it (and makes that
+    // layout only when shown), so the room for the caption goes to the prompt.
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setMinimumWidth(captionWidth(dialog));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();

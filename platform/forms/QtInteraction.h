@@ -5,6 +5,7 @@
 // mapped drives: each opens at the mapped folder of the path it is given (or
 // of C:\), and a file or folder outside every mapped drive is refused with a
 // plain message while the dialog stays open, so it is never handed back.
+// Message and input boxes are at least as wide as their caption needs.
 
 #include "platform/forms/Interaction.h"
 

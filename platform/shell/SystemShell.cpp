@@ -43,6 +43,22 @@ QString withoutExe(const QString& path)
     return path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? path.chopped(4) : QString();
 }
 
+// The file `name` names in `folder`, in any case: the programs name files as
+// the original platform did, where case does not matter. "" when none.
+QString fileInFolder(const QString& folder, const QString& name)
+{
+    if (folder.isEmpty() || name.isEmpty())
+        return {};
+    const QDir dir(folder);
+    if (isFile(dir.filePath(name)))
+        return dir.absoluteFilePath(name);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.absoluteFilePath(entry);
+    }
+    return {};
+}
+
 }  // namespace
 
 SystemShell::SystemShell(PathResolver resolve, QString shellRoot)
@@ -93,8 +109,10 @@ QString SystemShell::existingTarget(const QString& path) const
 // Assumptions about the host, beyond the resolver's mapping:
 // - The programs name programs with ".exe" while host executables carry no
 //   extension, so a missing "x.exe" is looked for as "x" beside it.
-// - A bare name without any folder ("gedit") is looked up on the host's PATH, as
-//   the original platform searches its own program folders.
+// - A bare name without any folder ("Pollent.exe", "gedit") is looked for
+//   beside the running program and then on the host's PATH, as the original
+//   platform searches the starting program's folder and then its own program
+//   folders; the suite's programs lie beside each other.
 QString SystemShell::locateProgram(const QString& candidate) const
 {
     const QString host = resolveQuietly(candidate);
@@ -112,6 +130,13 @@ QString SystemShell::locateProgram(const QString& candidate) const
     const QString provided = providedProgram(candidate);
     if (!provided.isEmpty())
         return provided;
+    if (!candidate.contains(u'/') && !candidate.contains(u'\\') && !candidate.contains(u':')) {
+        for (const QString& name : {candidate, withoutExe(candidate)}) {
+            const QString beside = fileInFolder(suiteFolder(), name);
+            if (!beside.isEmpty() && QFileInfo(beside).isExecutable())
+                return beside;
+        }
+    }
     if (!candidate.contains(u'/') && !candidate.contains(u'\\')) {
         QString found = QStandardPaths::findExecutable(candidate);
         if (found.isEmpty() && !withoutExe(candidate).isEmpty())

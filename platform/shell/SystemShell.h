@@ -27,7 +27,8 @@ public:
     void provideProgram(const QString& fileName, const QString& hostProgram);
 
     // The folder the suite's programs run from; their icons are their window
-    // icons. Empty: this program's own folder.
+    // icons, and a program named without a folder is looked for there before
+    // the PATH. Empty: this program's own folder.
     void setSuiteFolder(const QString& hostFolder) { suiteFolder_ = hostFolder; }
 
     qint64 startProgram(const QString& commandLine, WindowStyle style) override;

@@ -257,7 +257,7 @@ void FrmMain::InsertBlock_Click()
     const auto showAgain = qScopeGuard([this] { show(); });
     try {
         cad::Document& doc = acad_.connection.doc();
-        const int tileMode = runtime::toInt32(doc.getVariable(QStringLiteral("tilemode")).toDouble());
+        const int tileMode = pickingSpace(doc);
         const double dimScale =
             tileMode == InsertScale::ModelSpace ? doc.getVariable(QStringLiteral("dimscale")).toDouble() : 1.0;
         const int measurement = runtime::toInt32(doc.getVariable(QStringLiteral("measurement")).toDouble());
@@ -279,7 +279,7 @@ void FrmMain::InsertXref_Click()
     const auto showAgain = qScopeGuard([this] { show(); });
     try {
         cad::Document& doc = acad_.connection.doc();
-        const int tileMode = runtime::toInt32(doc.getVariable(QStringLiteral("tilemode")).toDouble());
+        const int tileMode = pickingSpace(doc);
         if (tileMode != 0 && tileMode != 1)
             return;
         const cad::Point point = doc.utility()->getPoint(std::nullopt, PickPrompt);
@@ -300,6 +300,18 @@ void FrmMain::InsertXref_Click()
         else
             reportInsertError(error);
     }
+}
+
+int FrmMain::pickingSpace(cad::Document& doc)
+{
+    const int tileMode = runtime::toInt32(doc.getVariable(QStringLiteral("tilemode")).toDouble());
+    // In a layout with model space worked in through a viewport, the point
+    // picked is a model point: inserted into paper space, the drawing would
+    // stand off the viewport at the viewport's scale, often off the sheet.
+    // It goes into model space, where it was picked, at model space's scale.
+    if (tileMode == 0 && doc.mSpace())
+        return InsertScale::ModelSpace;
+    return tileMode;
 }
 
 void FrmMain::reportInsertError(const runtime::Error& error)

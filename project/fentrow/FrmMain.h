@@ -20,6 +20,7 @@ class QPushButton;
 class QStatusBar;
 class QToolButton;
 
+namespace cad { class Document; }
 namespace env { struct Environment; }
 namespace forms { class DirListBox; class DriveListBox; class FileListBox; }
 namespace runtime { class Error; }
@@ -71,6 +72,9 @@ private:
     void rebuildFolderItems();
     // A project command's failure: drive C, and the warning.
     void noProjectPath();
+    // The tile mode the inserts go by: model space's (1) also while model
+    // space is worked in through a viewport of a layout.
+    static int pickingSpace(cad::Document& doc);
     // The message of a failed insert.
     void reportInsertError(const runtime::Error& error);
 

@@ -100,6 +100,32 @@ TEST_F(Create, PaperSpaceMarkerUsesScaleOneWhateverTheDimensionScale)
     EXPECT_DOUBLE_EQ(drawn.texts[0].height, 0.125);
 }
 
+TEST_F(Create, InAViewportOfALayoutTheMarkerGoesIntoModelSpaceWhereItWasPicked)
+{
+    // Model space worked in through a viewport at half scale: the picks are
+    // model points, which paper space would show off the viewport at half
+    // the size.
+    drawing->setVariable(QStringLiteral("dimscale"), 48.0);
+    drawing->setActiveSpace(cad::space::Paper);
+    drawing->paperSpace()->addPViewport(pt(100, 100), 80, 60)->setCustomScale(0.5);
+    drawing->setMSpace(true);
+    start();
+    scriptSimpleMarker();
+    create();
+
+    EXPECT_TRUE(drawnIn(drawing->paperSpace()).lines.empty());
+    const Drawn drawn = model();
+    ASSERT_EQ(drawn.lines.size(), 1u);
+    EXPECT_EQ(drawn.lines[0].end, pt(10, 0));
+    ASSERT_EQ(drawn.leaders.size(), 2u);
+    EXPECT_EQ(drawn.leaders[0].vertices, (std::vector<cad::Point>{pt(46, 0), pt(10, 0)}));
+    EXPECT_DOUBLE_EQ(drawn.leaders[0].scaleFactor, 48);
+    ASSERT_EQ(drawn.texts.size(), 2u);
+    EXPECT_DOUBLE_EQ(drawn.texts[0].height, 6);
+    // The user is left where they were.
+    EXPECT_TRUE(drawing->mSpace());
+}
+
 TEST_F(Create, DimensionScaleZeroCountsAsOne)
 {
     drawing->setVariable(QStringLiteral("dimscale"), 0.0);

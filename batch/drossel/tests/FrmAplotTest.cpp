@@ -1,12 +1,14 @@
 #include "DrosselFixture.h"
 
 #include "batch/drossel/FrmCancel.h"
+#include "batch/drossel/FrmSetting.h"
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/FileListBox.h"
 #include "platform/forms/Caption.h"
 #include "platform/forms/TopMost.h"
 #include "platform/forms/Twips.h"
 #include "platform/cad/standin/Drawing.h"
+#include "platform/testing/LayoutCheck.h"
 #include "shared/EditableFileList.h"
 #include "shared/PickFilesForm.h"
 #include "shared/SingleDocumentMode.h"
@@ -60,14 +62,19 @@ TEST_F(FrmAplotTest, EveryWindowFitsItsCaptionAndTheMainWindowHasItsTwoHeights)
     EXPECT_GE(form->width(), forms::captionWidth(*form));
     EXPECT_EQ(form->height(), forms::twipsToPixels(FrmAplot::CompactHeight - nonClient));
     EXPECT_FALSE(control<QListView>(*form, "LstDwg").isVisible());
+    EXPECT_EQ(testing_env::layoutFaults(*form, QStringLiteral("drossel-compact")), QStringList());
     control<QPushButton>(*form, "CmdMore").click();
     EXPECT_EQ(form->height(), forms::twipsToPixels(FrmAplot::FullHeight - nonClient));
     EXPECT_TRUE(control<QListView>(*form, "LstDwg").isVisible());
     // The options fit at the full height without being squeezed.
     EXPECT_GE(form->height(), form->minimumSizeHint().height());
+    EXPECT_EQ(testing_env::layoutFaults(*form, QStringLiteral("drossel-full")), QStringList());
 
     form->cancelWindow().show();
     EXPECT_GE(form->cancelWindow().width(), forms::captionWidth(form->cancelWindow()));
+    EXPECT_EQ(testing_env::layoutFaults(form->cancelWindow(), QStringLiteral("drossel-cancel")), QStringList());
+    form->settingsWindow().show();
+    EXPECT_EQ(testing_env::layoutFaults(form->settingsWindow(), QStringLiteral("drossel-settings")), QStringList());
 }
 
 TEST_F(FrmAplotTest, AStoredScaleTextOtherThanTheItemsKeepsScaleToFit)

@@ -7,6 +7,7 @@
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/FileListBox.h"
 #include "platform/testing/Controls.h"
+#include "platform/testing/LayoutCheck.h"
 #include "shared/PickFilesForm.h"
 
 #include <QApplication>
@@ -259,6 +260,24 @@ TEST_F(MainWindowTest, YesWithNoHostToStartSaysSoAndLeavesTheStatusAlone)
     menuItem(QStringLiteral("MnuRunProcessor")).trigger();
     EXPECT_EQ(panel(QStringLiteral("Panel1")).text(), QStringLiteral("AutoCad: Running...."));
     EXPECT_EQ(host->journal().matching(QStringLiteral("Document.Save ")).size(), 1);
+}
+
+TEST_F(MainWindowTest, EveryWindowShowsEveryCaptionWhole)
+{
+    load();
+    EXPECT_EQ(testing_env::layoutFaults(*form, QStringLiteral("pollent-main")), QStringList());
+    const std::pair<QWidget*, QString> windows[] = {
+        {&form->batchForm3(), QStringLiteral("pollent-options")},
+        {&form->frmBatchSettings(), QStringLiteral("pollent-attribute-settings")},
+        {&form->about(), QStringLiteral("pollent-about")},
+        {&form->frmCancel(), QStringLiteral("pollent-run")},
+    };
+    for (const auto& [window, name] : windows) {
+        SCOPED_TRACE(name.toStdString());
+        window->show();
+        EXPECT_EQ(testing_env::layoutFaults(*window, name), QStringList());
+        window->hide();
+    }
 }
 
 }  // namespace

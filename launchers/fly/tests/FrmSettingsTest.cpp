@@ -2,6 +2,7 @@
 
 #include "launchers/fly/FrmSettings.h"
 #include "platform/shell/ProgramIcons.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,13 @@ TEST_F(FrmSettingsTest, TenRowsShowTheStoredPathsOrTheirDefaults)
     EXPECT_EQ(path(0).text(), R"(C:\Program Files\Internet Explorer\Iexplore.exe)");
     EXPECT_EQ(path(7).text(), R"(C:\Tools\paint.exe)");
     EXPECT_EQ(path(9).text(), R"(c:\Winnt\system32\calc.exe)");
+}
+
+TEST_F(FrmSettingsTest, ShowsEveryCaptionWhole)
+{
+    // The palette's own places are the slide rule's, kept in twips as drawn.
+    open();
+    EXPECT_EQ(testing_env::layoutFaults(settings(), QStringLiteral("fly-settings")), QStringList());
 }
 
 TEST_F(FrmSettingsTest, BrowsingFillsOnlyItsRowAndACancelSaysSoAndKeepsIt)

@@ -4,6 +4,7 @@
 #include "launchers/ploven/Qel_Ploven_Settings.h"
 #include "platform/forms/DirListBox.h"
 #include "platform/forms/DriveListBox.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +31,15 @@ protected:
     }
     void press(QWidget& owner, const char* name) { testing_env::control<QPushButton>(owner, name).click(); }
 };
+
+TEST_F(SettingsTest, EveryWindowShowsEveryCaptionWhole)
+{
+    openSettings();
+    press(settings(), "Command2");
+    EXPECT_EQ(testing_env::layoutFaults(form, QStringLiteral("ploven-main")), QStringList());
+    EXPECT_EQ(testing_env::layoutFaults(settings(), QStringLiteral("ploven-settings")), QStringList());
+    EXPECT_EQ(testing_env::layoutFaults(browse(), QStringLiteral("ploven-browse")), QStringList());
+}
 
 TEST_F(SettingsTest, TheFormShowsTheFolderAsItIsSpelled)
 {

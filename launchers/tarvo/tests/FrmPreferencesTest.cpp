@@ -1,5 +1,7 @@
 #include "TarvoFixture.h"
 
+#include "platform/testing/LayoutCheck.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -44,6 +46,14 @@ TEST_F(FrmPreferencesTest, WithNothingStoredTheDefaultsShowAndTheSideBarIsOn)
     EXPECT_FALSE(option("OptSideBarOff").isChecked());
     EXPECT_EQ(text("TxtLeft").toolTip(), " Left Button Click On Icon...");
     EXPECT_EQ(preferences.caption(), "User Settings...");
+}
+
+TEST_F(FrmPreferencesTest, TheSettingsAndAboutShowEveryCaptionWhole)
+{
+    open();
+    EXPECT_EQ(testing_env::layoutFaults(preferences, QStringLiteral("tarvo-settings")), QStringList());
+    t.dispatcher().run([&] { about.show(); });
+    EXPECT_EQ(testing_env::layoutFaults(about, QStringLiteral("tarvo-about")), QStringList());
 }
 
 TEST_F(FrmPreferencesTest, SaveWritesTheFourSettingsAsTypedAndCloses)

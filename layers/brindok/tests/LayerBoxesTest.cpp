@@ -1,4 +1,5 @@
 #include "BrindokFixture.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include "platform/forms/WindowAlpha.h"
 
@@ -7,6 +8,11 @@ using namespace brindok::test;
 namespace msgbox = forms::msgbox;
 
 using LayerBoxes = BrindokTest;
+
+TEST_F(LayerBoxes, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("brindok-main")), QStringList());
+}
 
 TEST_F(LayerBoxes, TheListShowsTheLayersSorted)
 {

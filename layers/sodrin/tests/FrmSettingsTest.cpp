@@ -1,4 +1,5 @@
 #include "SodrinFixture.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include "layers/sodrin/Disciplines.h"
 #include "layers/sodrin/LayerFile.h"
@@ -47,6 +48,15 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(SettingsForm, TheSettingsAndThePickerShowEveryCaptionWhole)
+{
+    openSettings();
+    EXPECT_EQ(testing_env::layoutFaults(*frmSettings, QStringLiteral("sodrin-settings")), QStringList());
+    control<QPushButton>(*frmSettings, QStringLiteral("CmdBrowse")).click();
+    auto& picker = control<QWidget>(*frmSettings, QStringLiteral("FrmFile"));
+    EXPECT_EQ(testing_env::layoutFaults(picker, QStringLiteral("sodrin-picker")), QStringList());
+}
 
 TEST_F(SettingsForm, FirstRunShowsNothingChosen)
 {

@@ -1,4 +1,5 @@
 #include "WexmoorFixture.h"
+#include "platform/testing/LayoutCheck.h"
 
 #include "platform/cad/CadErrors.h"
 
@@ -102,6 +103,11 @@ TEST_F(Wexmoor, TheEventIsBoundOnceAndHandledOnlyWhileTheProgramRuns)
     EXPECT_EQ(active(), QStringLiteral("0"));
 }
 
+TEST_F(Wexmoor, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("wexmoor-main")), QStringList());
+}
+
 TEST_F(Wexmoor, MinimisedItLivesInTheNotificationArea)
 {
     FrmMain& form = start();
@@ -131,6 +137,25 @@ TEST_F(Wexmoor, MinimisedItLivesInTheNotificationArea)
     icon().deliver(forms::tray::LeftDoubleClick);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(form.isMinimized());
+    EXPECT_FALSE(icon().isAdded());
+}
+
+TEST_F(Wexmoor, WithoutANotificationAreaMinimisedItStaysAWindow)
+{
+    t.desktop().setNotificationArea(false);
+    FrmMain& form = start();
+    form.setWindowState(Qt::WindowMinimized);  // the title bar's minimise
+    // Hidden into an icon nobody can see, it could not be brought back.
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isMinimized());
+    EXPECT_FALSE(icon().isAdded());
+
+    // It keeps working, and restores as any window does.
+    type(0, QStringLiteral("Walls"));
+    host->startCommand(QStringLiteral("CIRCLE"));
+    EXPECT_EQ(active(), QStringLiteral("Walls"));
+    form.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(icon().isAdded());
 }
 

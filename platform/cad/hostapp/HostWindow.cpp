@@ -7,8 +7,10 @@
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/Host.h"
+#include "platform/cad/standin/Layout.h"
 #include "platform/forms/Dispatcher.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QKeyEvent>
@@ -27,13 +29,15 @@ const QString HostWindow::Title = QStringLiteral("CAD Host");
 HostWindow::HostWindow(standin::Host& host, DocumentActions& actions, forms::Dispatcher& dispatcher,
                        const QString& plotFolder, const QString& plotCaption, shell::Shell& shell, QWidget* parent)
     : QMainWindow(parent), host_(host), actions_(actions), dispatcher_(dispatcher), tabs_(new QTabWidget),
-      commandLine_(new CommandLine), plotList_(new PlotList(plotFolder, plotCaption, shell)), coordinates_(new QLabel),
+      commandLine_(new CommandLine), plotList_(new PlotList(plotFolder, plotCaption, shell)), layer_(new QLabel),
+      coordinates_(new QLabel),
       syncTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("HostWindow"));
     setWindowTitle(Title);
     tabs_->setObjectName(QStringLiteral("Drawings"));
     tabs_->setDocumentMode(true);
+    layer_->setObjectName(QStringLiteral("CurrentLayer"));
     coordinates_->setObjectName(QStringLiteral("Coordinates"));
 
     auto* split = new QSplitter(Qt::Vertical);
@@ -51,6 +55,7 @@ HostWindow::HostWindow(standin::Host& host, DocumentActions& actions, forms::Dis
     dock->setWidget(plotList_);
     addDockWidget(Qt::RightDockWidgetArea, dock);
 
+    statusBar()->addPermanentWidget(layer_);
     statusBar()->addPermanentWidget(coordinates_);
     buildMenus();
 
@@ -72,6 +77,7 @@ void HostWindow::buildMenus()
         action->setObjectName(name);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, dispatcher_.wrap(this, handler));
+        return action;
     };
     add(file, QStringLiteral("MnuOpen"), QStringLiteral("&Open..."), &HostWindow::openDrawing, QKeySequence::Open);
     add(file, QStringLiteral("MnuSave"), QStringLiteral("&Save"), &HostWindow::saveDrawing, QKeySequence::Save);
@@ -81,6 +87,15 @@ void HostWindow::buildMenus()
     add(file, QStringLiteral("MnuExit"), QStringLiteral("E&xit"), &HostWindow::exitHost);
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     add(view, QStringLiteral("MnuZoomExtents"), QStringLiteral("Zoom &Extents"), &HostWindow::zoomExtents);
+    view->addSeparator();
+    // The layout's item carries the layout's name once a drawing is shown.
+    modelAction_ = add(view, QStringLiteral("MnuModel"), QStringLiteral("&Model"), &HostWindow::showModel);
+    layoutAction_ = add(view, QStringLiteral("MnuLayout"), QStringLiteral("Layout1"), &HostWindow::showLayout);
+    auto* spaces = new QActionGroup(this);
+    for (QAction* action : {modelAction_, layoutAction_}) {
+        action->setCheckable(true);
+        spaces->addAction(action);
+    }
 }
 
 std::shared_ptr<standin::Document> HostWindow::activeDocument() const { return host_.active(); }
@@ -154,6 +169,7 @@ void HostWindow::syncDocuments()
     if (current && tabs_->currentWidget() != current)
         tabs_->setCurrentWidget(current);
     setWindowTitle(active ? QStringLiteral("%1 - [%2]").arg(Title, active->nameRaw()) : Title);
+    showDrawingState(active);
     if (current)
         current->refresh();
     syncing_ = false;
@@ -172,6 +188,34 @@ void HostWindow::tabChosen(int index)
 void HostWindow::showCursor(double x, double y)
 {
     coordinates_->setText(QStringLiteral("%1, %2").arg(x, 0, 'f', 4).arg(y, 0, 'f', 4));
+}
+
+void HostWindow::showDrawingState(const std::shared_ptr<standin::Document>& active)
+{
+    const bool shown = active && !active->isClosed();
+    const standin::Drawing* drawing = shown ? active->drawing().get() : nullptr;
+    layer_->setText(drawing ? QStringLiteral("Layer: %1").arg(drawing->currentLayer()) : QString());
+    modelAction_->setEnabled(drawing);
+    layoutAction_->setEnabled(drawing);
+    if (!drawing)
+        return;
+    const QString layout = drawing->paperLayout()->rawName();
+    // A name with "&" in it shows the "&", not a shortcut.
+    layoutAction_->setText(QString(layout).replace(u'&', QStringLiteral("&&")));
+    (drawing->tileMode() ? modelAction_ : layoutAction_)->setChecked(true);
+}
+
+void HostWindow::showModel() { showSpace(cad::space::Model); }
+
+void HostWindow::showLayout() { showSpace(cad::space::Paper); }
+
+void HostWindow::showSpace(int space)
+{
+    const std::shared_ptr<standin::Document> active = activeDocument();
+    // Choosing the space already shown leaves a viewport worked in as it is.
+    if (active && !active->isClosed() && active->drawing()->tileMode() != (space == cad::space::Model))
+        active->setActiveSpace(space);
+    syncDocuments();
 }
 
 void HostWindow::openDrawing()

@@ -1,15 +1,17 @@
 #pragma once
 // The host program's window: a tab per open drawing, each with its drawing
 // view, the command line under them, the list of plots written beside them,
-// the coordinates of the pointer in the status bar, and the File menu (Open,
-// Save, Save As, Close, Exit). The tabs follow the host's documents, however
-// they were opened or closed (by the person or by a tool), and the active
-// tab is the host's active document.
+// the current layer and the coordinates of the pointer in the status bar,
+// the File menu (Open, Save, Save As, Close, Exit) and the View menu (Zoom
+// Extents, and model space or the layout shown). The tabs follow the host's
+// documents, however they were opened or closed (by the person or by a
+// tool), and the active tab is the host's active document.
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QTabWidget;
 class QTimer;
@@ -68,6 +70,9 @@ public:
     void saveDrawingAs();
     void closeDrawing();
     void zoomExtents();
+    // Shows the active drawing's model space or its layout (paper space).
+    void showModel();
+    void showLayout();
     void exitHost();
 
 protected:
@@ -81,6 +86,9 @@ private:
     void buildMenus();
     void tabChosen(int index);
     void showCursor(double x, double y);
+    void showSpace(int space);
+    // The current layer and the space shown, of the active drawing.
+    void showDrawingState(const std::shared_ptr<standin::Document>& active);
     std::shared_ptr<standin::Document> activeDocument() const;
     hostview::DrawingView* addView(const std::shared_ptr<standin::Document>& document);
 
@@ -90,7 +98,10 @@ private:
     QTabWidget* const tabs_;
     CommandLine* const commandLine_;
     PlotList* const plotList_;
+    QLabel* const layer_;
     QLabel* const coordinates_;
+    QAction* modelAction_ = nullptr;
+    QAction* layoutAction_ = nullptr;
     QTimer* const syncTimer_;
     std::function<void()> exitHandler_;
     bool syncing_ = false;

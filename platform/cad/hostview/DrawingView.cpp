@@ -83,6 +83,9 @@ void DrawingView::setDocument(std::shared_ptr<standin::Document> document)
     document_ = std::move(document);
     for (Zoom& zoom : zooms_)
         zoom.fitted = false;
+    zoomedDrawing_.reset();
+    if (document_)
+        zoomedDrawing_ = document_->drawing();
     refresh();
 }
 
@@ -94,12 +97,24 @@ void DrawingView::refresh()
 
 void DrawingView::zoomExtents()
 {
+    followDrawing();
     fit(zooms_[shownSpace() == Space::Model ? 0 : 1]);
     update();
 }
 
+void DrawingView::followDrawing() const
+{
+    if (!document_ || zoomedDrawing_.lock() == document_->drawing())
+        return;
+    zoomedDrawing_ = document_->drawing();
+    for (Zoom& z : zooms_)
+        z.fitted = false;
+    pictureStale_ = true;
+}
+
 DrawingView::Zoom& DrawingView::zoom() const
 {
+    followDrawing();
     Zoom& z = zooms_[shownSpace() == Space::Model ? 0 : 1];
     if (!z.fitted)
         fit(z);

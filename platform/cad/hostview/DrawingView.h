@@ -6,7 +6,8 @@
 // coordinates and reports them; it decides nothing about prompts itself.
 // Model space and the layout keep a zoom of their own, each fitted to its
 // extents when first shown (and again when the view changes size, until the
-// person zooms or pans). While model space is worked in through a
+// person zooms or pans), and fitted afresh when another drawing is opened
+// into the document. While model space is worked in through a
 // viewport of the layout, points are model points and picks take model
 // space's objects. Picked objects are not highlighted: the host program owns
 // the selection and the view could not keep a highlight in step with it.
@@ -22,7 +23,10 @@
 #include <optional>
 #include <vector>
 
-namespace standin { class Document; }
+namespace standin {
+class Document;
+class Drawing;
+}
 
 namespace hostview {
 
@@ -101,6 +105,10 @@ private:
     enum class Drag { None, Pan, Click, Window };
 
     Space shownSpace() const;
+    // Forgets both zooms when the document holds another drawing than the
+    // one they were fitted to: a zoom of the old drawing would show the new
+    // one anywhere, often not at all.
+    void followDrawing() const;
     // The shown space's zoom, fitted first when it has not been yet.
     Zoom& zoom() const;
     // From the shown space to the widget.
@@ -128,12 +136,14 @@ private:
     // Model space's and the layout's; fitted on first use, which may come
     // from a const member.
     mutable Zoom zooms_[2];
+    // The drawing the zooms belong to.
+    mutable std::weak_ptr<const standin::Drawing> zoomedDrawing_;
     Drag drag_ = Drag::None;
     QPointF pressedAt_;
     QPointF lastAt_;
     std::optional<QPointF> pointer_;
     QPixmap picture_;
-    bool pictureStale_ = true;
+    mutable bool pictureStale_ = true;
     QTransform pictureTransform_;
     Space pictureSpace_ = Space::Model;
 };

@@ -99,6 +99,33 @@ TEST(SystemShellTest, AProgramNamedWithExeInAnotherCaseStartsTheHostProgram)
     EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
 }
 
+TEST(SystemShellTest, AProgramNamedWithoutAFolderIsFoundBesideTheSuitesPrograms)
+{
+    QTemporaryDir c;
+    ASSERT_TRUE(QDir(c.path()).mkpath("tarvo"));
+    writeArgumentEcho(c.filePath("tarvo/pollent"));
+    SystemShell shell(driveCAnyCase(c.path()), c.filePath("shell"));
+    shell.setSuiteFolder(c.filePath("tarvo"));
+
+    // As a launcher entry names it: the name in its own case, with ".exe".
+    EXPECT_GT(shell.startProgram("Pollent.exe /b", WindowStyle::NormalFocus), 0);
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "/b\n");
+    QFile::remove(c.filePath("tarvo/args.txt"));
+    EXPECT_GT(shell.startProgram("pollent", WindowStyle::NormalFocus), 0);
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
+    QFile::remove(c.filePath("tarvo/args.txt"));
+    EXPECT_TRUE(shell.openDocument("POLLENT.EXE"));
+    EXPECT_EQ(waitForFile(c.filePath("tarvo/args.txt")), "\n");
+
+    // A file there that is no program is not started; a name that is
+    // nowhere stays missing.
+    QFile notes(c.filePath("tarvo/readme"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    EXPECT_EQ(errorOf([&] { shell.startProgram("Readme.exe", WindowStyle::NormalFocus); }), 53);
+    EXPECT_EQ(errorOf([&] { shell.startProgram("Drossel-Not-Here.exe", WindowStyle::NormalFocus); }), 53);
+}
+
 TEST(SystemShellTest, StartFailuresRaiseTheirNumbers)
 {
     QTemporaryDir c;

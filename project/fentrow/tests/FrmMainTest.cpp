@@ -2,6 +2,8 @@
 // at a time, the standard-blocks root and the hand-over to the xref manager.
 #include "FentrowFixture.h"
 
+#include "platform/testing/LayoutCheck.h"
+
 #include <QFile>
 
 using namespace fentrow;
@@ -10,6 +12,11 @@ using namespace fentrow::test;
 namespace {
 
 using StartTest = FentrowTest;
+
+TEST_F(StartTest, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("fentrow-main")), QStringList());
+}
 
 TEST_F(StartTest, WithoutARootTheBrowserStartsOnDriveCAndShowsTheProject)
 {

@@ -86,6 +86,33 @@ TEST_F(InsertTest, APaperSpaceBlockIsOneOrTwentyFiveWhateverTheDimensionScale)
     EXPECT_EQ(document->modelSpace()->count(), 0);
 }
 
+TEST_F(InsertTest, ThroughAViewportOfALayoutBothInsertsGoIntoModelSpaceWherePicked)
+{
+    // Model space worked in through a viewport at half scale: the point is a
+    // model point, which paper space would show off the viewport.
+    document->setActiveSpace(cad::space::Paper);
+    document->paperSpace()->addPViewport(cad::Point{100, 100, 0}, 80, 60)->setCustomScale(0.5);
+    document->setMSpace(true);
+    set("DIMSCALE", 48);
+    const int paperObjects = document->paperSpace()->count();
+    t.user().point(10, 20);
+    click("InsertBlock");
+    const auto reference = last(document->modelSpace());
+    ASSERT_TRUE(reference);
+    EXPECT_EQ(reference->insertionPoint().x, 10);
+    EXPECT_EQ(reference->insertionPoint().y, 20);
+    EXPECT_DOUBLE_EQ(scaleOf(reference), 48);
+
+    goTo(QStringLiteral("P:\\Other"));
+    clickFile(QStringLiteral("B202.dwg"));
+    t.user().point(30, 40);
+    click("InsertXref");
+    EXPECT_EQ(last(document->modelSpace())->name(), QStringLiteral("B202.dwg"));
+    EXPECT_EQ(document->paperSpace()->count(), paperObjects);
+    EXPECT_TRUE(document->mSpace());
+    EXPECT_TRUE(t.ui().records().isEmpty());
+}
+
 TEST_F(InsertTest, AfterAFolderChangeBothInsertsTakeTheDrawingLastClicked)
 {
     goTo(QStringLiteral("P:\\Other"));

@@ -2,6 +2,8 @@
 // and what is saved when it closes.
 #include "KandrelFixture.h"
 
+#include "platform/testing/LayoutCheck.h"
+
 #include "platform/forms/Twips.h"
 
 #include <QFile>
@@ -18,6 +20,11 @@ QByteArray installedFile(const char* name)
 }
 
 using StartTest = KandrelTest;
+
+TEST_F(StartTest, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("kandrel-main")), QStringList());
+}
 
 TEST_F(StartTest, TheInstalledListShowsItsPlaceholderAsTheOneProject)
 {

@@ -2,6 +2,8 @@
 // project number joining the company's list.
 #include "KandrelFixture.h"
 
+#include "platform/testing/LayoutCheck.h"
+
 #include <QGroupBox>
 
 using namespace kandrel;
@@ -40,6 +42,15 @@ TEST_F(WizardTest, OpensInPlaceOfTheWindowAtItsFirstStep)
     EXPECT_EQ(w<QPushButton>("CmdExit").text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(w<QLabel>("LblDescription").text().startsWith(
         QStringLiteral("Description:  Please select Directory of Company's Projects\nDo not include")));
+}
+
+TEST_F(WizardTest, BothStepsShowEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(wizard(), QStringLiteral("kandrel-wizard-1")), QStringList());
+    chooseFolder(QStringLiteral("P:\\Projects"));
+    press("CmdNext");
+    EXPECT_EQ(wizard().step(), 1);
+    EXPECT_EQ(testing_env::layoutFaults(wizard(), QStringLiteral("kandrel-wizard-2")), QStringList());
 }
 
 TEST_F(WizardTest, AChosenFolderBecomesTheRootWithOneClosingSeparatorInUpperCase)

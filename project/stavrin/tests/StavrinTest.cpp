@@ -1,6 +1,8 @@
 // Stavrin: the template list of the folder in use, the folder chosen with
 // "&Setup", and the new drawing started from the selected template.
 #include "platform/cad/CadErrors.h"
+
+#include "platform/testing/LayoutCheck.h"
 #include "platform/cad/standin/Document.h"
 #include "platform/cad/standin/Host.h"
 #include "platform/cad/standin/HostContext.h"
@@ -93,6 +95,11 @@ protected:
 };
 
 using TemplateList = StavrinTest;
+
+TEST_F(TemplateList, ShowsEveryCaptionWhole)
+{
+    EXPECT_EQ(testing_env::layoutFaults(start(), QStringLiteral("stavrin-main")), QStringList());
+}
 
 TEST_F(TemplateList, TheHostsTemplatePathListsNamesEndingInDwtOrDWTOnly)
 {

@@ -16,9 +16,12 @@
 #include "platform/cad/standin/Drawing.h"
 #include "platform/cad/standin/Host.h"
 #include "platform/forms/MsgBoxStyle.h"
+#include "platform/testing/Controls.h"
 #include "platform/testing/ErrorOf.h"
 #include "platform/testing/TestEnvironment.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QtEndian>
 #include <QTemporaryDir>
@@ -194,6 +197,50 @@ TEST_F(InProcess, TheTabsFollowTheDrawingsToolsAndThePersonOpenAndClose)
 
     window.saveDrawing();
     (void)a102;
+}
+
+TEST_F(InProcess, TheStatusBarShowsTheCurrentLayerAndTheViewMenuShowsModelOrTheLayout)
+{
+    start();
+    hostapp::HostWindow& window = program->window();
+    const auto drawing = host().active();
+    auto& layer = testing_env::control<QLabel>(window, QStringLiteral("CurrentLayer"));
+    auto& model = testing_env::control<QAction>(window, QStringLiteral("MnuModel"));
+    auto& layout = testing_env::control<QAction>(window, QStringLiteral("MnuLayout"));
+    EXPECT_EQ(layer.text(), QStringLiteral("Layer: 0"));
+    EXPECT_TRUE(model.isChecked());
+    EXPECT_EQ(layout.text(), QStringLiteral("Layout1"));
+
+    // A tool makes another layer current: the status bar follows.
+    std::shared_ptr<cad::Document> tool = drawing;
+    tool->layers()->add(QStringLiteral("A-WALL"));
+    tool->setVariable(QStringLiteral("CLAYER"), QStringLiteral("A-WALL"));
+    ASSERT_TRUE(waitUntil([&] { return layer.text() == QStringLiteral("Layer: A-WALL"); }, 5000));
+
+    // The person looks at the layout, and back at model space.
+    layout.trigger();
+    EXPECT_EQ(drawing->activeSpace(), cad::space::Paper);
+    EXPECT_TRUE(layout.isChecked());
+    model.trigger();
+    EXPECT_EQ(drawing->activeSpace(), cad::space::Model);
+    EXPECT_TRUE(model.isChecked());
+
+    // Choosing the layout while a viewport is worked in keeps the viewport.
+    tool->setActiveSpace(cad::space::Paper);
+    tool->paperSpace()->addPViewport(pt(100, 100), 80, 60);
+    tool->setMSpace(true);
+    window.syncDocuments();
+    EXPECT_TRUE(layout.isChecked());
+    layout.trigger();
+    EXPECT_TRUE(drawing->mSpace());
+
+    // With no drawing open there is no layer and nothing to show.
+    test.ui().expectMsgBox(forms::msgbox::No, QStringLiteral("Save changes to A101.dwg?"));
+    window.closeDrawing();
+    EXPECT_EQ(window.tabCount(), 0);
+    EXPECT_EQ(layer.text(), QString());
+    EXPECT_FALSE(model.isEnabled());
+    EXPECT_FALSE(layout.isEnabled());
 }
 
 TEST_F(InProcess, PlotsWrittenToThePlotFolderAreListedAndOpenInTheViewer)

@@ -227,3 +227,29 @@ TEST_F(ViewTest, LayoutShowsPaperSpaceAndPicksThroughTheViewportWorkedIn)
     const QPointF right = view.toWidget(pt(100, 0));
     EXPECT_GT(right.x() - left.x(), 0.8 * 400);
 }
+
+TEST_F(ViewTest, AnotherDrawingOpenedIntoTheDocumentIsFittedAfresh)
+{
+    // A drawing far from the one shown, saved to be opened later.
+    const auto other = host->addDocument();
+    other->modelSpace()->addLine(pt(5000, 7000), pt(5200, 7100));
+    other->saveAs(QStringLiteral("C:\\Far.dwg"));
+    host->closeDocument(other);
+
+    document->modelSpace()->addLine(pt(0, 0), pt(10, 10));
+    showView();
+    // The person zooms in on the first drawing.
+    wheel(QPoint(200, 150), 360);
+
+    // Opened into the same document (single-document mode), the new drawing
+    // is fitted, not shown at the old drawing's zoom.
+    document->setVariable(QStringLiteral("SDI"), 1);
+    document->open(QStringLiteral("C:\\Far.dwg"));
+    ASSERT_EQ(host->documentList().size(), 1u);
+    view.refresh();
+    const QPointF low = view.toWidget(pt(5000, 7000));
+    const QPointF high = view.toWidget(pt(5200, 7100));
+    EXPECT_TRUE(view.rect().contains(low.toPoint()) && view.rect().contains(high.toPoint()));
+    EXPECT_GT(high.x() - low.x(), 0.8 * 400);
+    EXPECT_GT(brightnessNear(view.grab().toImage(), view.toWidget(pt(5100, 7050)).toPoint()), 100);
+}
