@@ -59,7 +59,7 @@ Message Message::methodCall(const QString& path, const QString& interface, const
 
 Message Message::replyTo(const Message& call)
 {
-    if (!call.isMethodCall())
+    if (!call.isMethodCall() || call.serial() == 0)
         return {};
     return Message(dbus_message_new_method_return(call.message_));
 }
@@ -67,7 +67,8 @@ Message Message::replyTo(const Message& call)
 Message Message::errorTo(const Message& call, const QString& errorName, const QString& text)
 {
     const QByteArray name = errorName.toUtf8();
-    if (!call.isMethodCall() || name.contains('\0') || !dbus_validate_error_name(name.constData(), nullptr))
+    if (!call.isMethodCall() || call.serial() == 0 || name.contains('\0') ||
+        !dbus_validate_error_name(name.constData(), nullptr))
         return {};
     return Message(dbus_message_new_error(call.message_, name.constData(), wireText(text).constData()));
 }
@@ -95,6 +96,14 @@ void Message::setNoReply()
 {
     if (message_)
         dbus_message_set_no_reply(message_, TRUE);
+}
+
+quint32 Message::serial() const { return message_ ? dbus_message_get_serial(message_) : 0; }
+
+void Message::setSerial(quint32 serial)
+{
+    if (message_ && serial != 0)
+        dbus_message_set_serial(message_, serial);
 }
 
 quint32 Message::replySerial() const { return message_ ? dbus_message_get_reply_serial(message_) : 0; }

@@ -28,7 +28,8 @@ public:
     // A method call; an empty interface is none. Null when a name is invalid.
     static Message methodCall(const QString& path, const QString& interface, const QString& member);
     // The answer to `call`, and a D-Bus error in answer to it. Null when the
-    // call is null or the error's name is invalid.
+    // call is null or has no serial yet (was never sent), or the error's
+    // name is invalid.
     static Message replyTo(const Message& call);
     static Message errorTo(const Message& call, const QString& errorName, const QString& text);
 
@@ -41,7 +42,11 @@ public:
     bool isSignal(const char* interface, const char* member) const;
     bool wantsReply() const;
     void setNoReply();
+    quint32 serial() const;
     quint32 replySerial() const;
+    // The serial a message gets when it is sent; for a call made up in
+    // place of one that came (the fuzz target).
+    void setSerial(quint32 serial);
 
     QString path() const;
     QString interface() const;
