@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <dbus/dbus.h>
 #include <unistd.h>
@@ -55,7 +56,8 @@ private:
 std::shared_ptr<PeerLink> PeerLink::connect(const QString& address, QString* problem)
 {
     initThreads();
-    static int opened = 0;
+    // Tools and a host's probe may connect from different threads.
+    static std::atomic<int> opened{0};
     DBusError error;
     dbus_error_init(&error);
     DBusConnection* connection = dbus_connection_open_private(address.toUtf8().constData(), &error);
