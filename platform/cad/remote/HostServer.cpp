@@ -128,6 +128,7 @@ void HostServer::accept(DBusConnection* connection)
 {
     const std::shared_ptr<PeerLink> link = PeerLink::accept(connection, QStringLiteral("connection %1").arg(++accepted_));
     link->setMaxMessageBytes(protocol::MaxMessageBytes);
+    link->setLingerAfterAnswer(true);
     auto* endpoint =
         new ServerEndpoint(link, application_, [this](const QString& line) { log(line); }, eventTimeoutMs_, this);
     if (!link->attachToEventLoop()) {

@@ -55,6 +55,9 @@ public:
     bool attachToEventLoop();
     // Messages larger than this end the connection (libdbus refuses them).
     void setMaxMessageBytes(long bytes);
+    // After answering calls, keeps looking at the socket a moment for the
+    // next one before the event loop sleeps (the host's ends do).
+    void setLingerAfterAnswer(bool linger) { linger_ = linger; }
 
     bool isConnected() const;
     // Queues the message (written at once when the socket takes it); false
@@ -76,7 +79,8 @@ private:
     void route(Message message);
     void markClosed();
     void wakeWaiters();
-    void scheduleIfPending();
+    void afterUse();
+    void linger();
     bool answerPeerInterface(const Message& call);
 
     DBusConnection* connection_;
@@ -88,6 +92,9 @@ private:
     int busy_ = 0;
     bool scheduled_ = false;
     bool closed_ = false;
+    bool linger_ = false;
+    bool answered_ = false;
+    bool lingerScheduled_ = false;
 };
 
 }  // namespace remote
