@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the suite builds with, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev ${SUITE_EXTRA_PACKAGES:-})
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libdbus-1-dev pkgconf libgl-dev libgtest-dev libgmock-dev ${SUITE_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,28 +3,19 @@
 #include "platform/cad/Application.h"
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/remote/Codec.h"
-#include "platform/cad/remote/EventReceiver.h"
 #include "platform/cad/remote/InterfaceInfo.h"
+#include "platform/cad/remote/Message.h"
+#include "platform/cad/remote/PeerLink.h"
 #include "platform/cad/remote/Protocol.h"
 #include "platform/cad/remote/ProxyBase.h"
 #include "platform/cad/remote/Schema.h"
 #include "platform/cad/remote/SocketPath.h"
 
-#include <QCoreApplication>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
-#include <QDBusPendingCallWatcher>
-#include <QUuid>
 #include <limits>
 
 namespace remote {
 
 namespace {
-const QString LocalPath = QStringLiteral("/org/freedesktop/DBus/Local");
-const QString LocalInterface = QStringLiteral("org.freedesktop.DBus.Local");
-const QString DisconnectedSignal = QStringLiteral("Disconnected");
-const QString CallbackRoot = QStringLiteral("/c");
-
 [[noreturn]] void raiseUnavailable()
 {
     runtime::raise(cad::err::RpcServerUnavailable, cad::hostDescription(cad::err::RpcServerUnavailable));
@@ -33,63 +24,41 @@ const QString CallbackRoot = QStringLiteral("/c");
 
 std::shared_ptr<ClientLink> ClientLink::connect(const QString& socketPath)
 {
-    const QString name = QStringLiteral("tarvo-cad-") + QUuid::createUuid().toString(QUuid::Id128);
-    const QDBusConnection connection = QDBusConnection::connectToPeer(SocketPath::address(socketPath), name);
-    if (!connection.isConnected()) {
-        QDBusConnection::disconnectFromPeer(name);
+    std::shared_ptr<PeerLink> link = PeerLink::connect(SocketPath::address(socketPath));
+    if (!link)
         return nullptr;
-    }
-    std::shared_ptr<ClientLink> link(new ClientLink(connection, name));
-    link->startReceiving();
-    return link;
+    std::shared_ptr<ClientLink> client(new ClientLink(std::move(link)));
+    client->listen();
+    return client;
 }
 
-ClientLink::ClientLink(const QDBusConnection& connection, QString name)
-    : name_(std::move(name)), connection_(connection), inbox_(std::make_shared<EventInbox>()),
-      callTimeoutMs_(protocol::CallTimeoutMs)
+ClientLink::ClientLink(std::shared_ptr<PeerLink> link)
+    : link_(std::move(link)), callTimeoutMs_(protocol::CallTimeoutMs)
 {
 }
 
-void ClientLink::startReceiving()
+void ClientLink::listen()
 {
-    // Handler calls that arrive while the tool is idle reach it through its
-    // event loop.
     std::weak_ptr<ClientLink> weak = weak_from_this();
-    receiver_ = new EventReceiver(
-        inbox_,
-        [weak] {
-            if (const std::shared_ptr<ClientLink> link = weak.lock())
-                link->deliverWaiting();
+    link_->setHandlers(
+        [weak](const Message& call) {
+            if (const std::shared_ptr<ClientLink> client = weak.lock())
+                client->serve(call);
         },
-        [](std::function<void()> task) {
-            // Without an application (the program is ending) nothing is run.
-            if (QCoreApplication* application = QCoreApplication::instance())
-                QMetaObject::invokeMethod(application, std::move(task), Qt::QueuedConnection);
-        });
-    connection_.registerVirtualObject(CallbackRoot, receiver_, QDBusConnection::SubPath);
-    connection_.connect(QString(), LocalPath, LocalInterface, DisconnectedSignal, receiver_, SLOT(onDisconnected()));
-    receiving_.setObjectName(QStringLiteral("cad link"));
-    receiving_.start();
-    receiver_->moveToThread(&receiving_);
+        {});
+    // Handler calls that arrive while the tool is idle reach it through its
+    // event loop; without one they run during the tool's next call.
+    link_->attachToEventLoop();
 }
 
 ClientLink::~ClientLink()
 {
-    connection_.disconnect(QString(), LocalPath, LocalInterface, DisconnectedSignal, receiver_,
-                           SLOT(onDisconnected()));
-    connection_.unregisterObject(CallbackRoot, QDBusConnection::UnregisterTree);
-    // The receiver ends on its own thread, taking any answer watchers along.
-    EventReceiver* receiver = receiver_;
-    QMetaObject::invokeMethod(receiver, [receiver] { delete receiver; }, Qt::BlockingQueuedConnection);
-    receiving_.quit();
-    receiving_.wait();
-    inbox_->close();
-    // The tool's handlers end here, on its thread.
-    inbox_->takeCallbacks();
-    QDBusConnection::disconnectFromPeer(name_);
+    link_->setHandlers({}, {});
+    link_->close();
+    // The tool's handlers end with the link, here on its thread.
 }
 
-bool ClientLink::isConnected() const { return !inbox_->isClosed() && connection_.isConnected(); }
+bool ClientLink::isConnected() const { return link_->isConnected(); }
 
 std::shared_ptr<cad::Application> ClientLink::application()
 {
@@ -112,68 +81,67 @@ QByteArray ClientLink::send(const QString& path, const QString& interface, const
 {
     if (!isConnected())
         raiseUnavailable();
-    QDBusMessage call = QDBusMessage::createMethodCall(QString(), path, interface, member);
-    call << arguments;
-    const QDBusPendingCall pending = connection_.asyncCall(call, timeoutMs);
-    // The answer's arrival is heard on the receiving thread, which wakes this
-    // one; the watcher belongs to the receiver, so it ends with the link.
-    EventReceiver* receiver = receiver_;
-    std::shared_ptr<EventInbox> inbox = inbox_;
-    QMetaObject::invokeMethod(
-        receiver,
-        [receiver, pending, inbox] {
-            auto* watcher = new QDBusPendingCallWatcher(pending, receiver);
-            QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                             [inbox](QDBusPendingCallWatcher* finished) {
-                                 inbox->wake();
-                                 finished->deleteLater();
-                             });
-        },
-        Qt::QueuedConnection);
+    Message call = Message::methodCall(path, interface, member);
+    if (!call)
+        cad::raise(cad::err::ExceptionOccurred, QStringLiteral("%1.%2 is no D-Bus name").arg(interface, member));
+    if (!call.appendBytes(arguments))
+        cad::raise(cad::err::InvalidArgument, QStringLiteral("the arguments exceed %1 bytes").arg(Message::MaxArrayBytes));
+    // The handler may drop the tool's last hold on this link.
+    const std::shared_ptr<ClientLink> keep = shared_from_this();
     // Meanwhile the host may call the tool's handlers (a command started by
     // this very call): they run here, as the host waits for them.
-    while (const std::optional<EventInbox::Delivery> delivery = inbox_->waitFor([&] { return pending.isFinished(); }))
-        deliver(*delivery);
-    if (!pending.isFinished())
+    const Message reply = link_->call(call, timeoutMs, PeerLink::Wait::OnSocket);
+    if (!reply)
         raiseUnavailable();
-    const QDBusMessage reply = pending.reply();
-    if (reply.type() == QDBusMessage::ErrorMessage)
-        throw protocol::errorOfReply(reply.errorName(), reply.errorMessage());
-    const QList<QVariant> values = reply.arguments();
-    if (values.size() != 1 || values.front().typeId() != QMetaType::QByteArray)
+    if (reply.isError())
+        throw protocol::errorOfReply(reply.errorName(), reply.errorText());
+    std::optional<QByteArray> result = reply.bytes();
+    if (!result)
         cad::raise(cad::err::ExceptionOccurred, QStringLiteral("the host's answer is malformed"));
-    return values.front().toByteArray();
+    return *std::move(result);
 }
 
-void ClientLink::deliverWaiting()
-{
-    while (const std::optional<EventInbox::Delivery> delivery = inbox_->take())
-        deliver(*delivery);
-}
-
-void ClientLink::deliver(const EventInbox::Delivery& delivery)
+void ClientLink::serve(const Message& call)
 {
     // The handler may drop the tool's last hold on this link.
     const std::shared_ptr<ClientLink> keep = shared_from_this();
-    const CallbackInvoker invoker = inbox_->callback(delivery.callback);
-    QDBusMessage answer;
-    if (!invoker) {
-        answer = delivery.call.createErrorReply(protocol::errorName(protocol::err::ObjectDisconnected),
-                                                protocol::objectDisconnectedDescription());
-    } else {
-        try {
-            WireReader in(delivery.arguments);
-            invoker(in, *this);
-            answer = delivery.call.createReply();
-        } catch (const runtime::Error& error) {
-            answer = delivery.call.createErrorReply(protocol::errorName(error.number()), error.description());
-        } catch (...) {
-            // Nothing a handler throws crosses into the event loop.
-            answer = delivery.call.createErrorReply(protocol::errorName(cad::err::ExceptionOccurred),
-                                                    cad::hostDescription(cad::err::ExceptionOccurred));
-        }
+    const std::optional<quint64> id = protocol::callbackOfPath(call.path());
+    const bool handlerPath = id && call.interface() == protocol::CallbackInterface;
+    const QString member = call.member();
+    if (handlerPath && member == protocol::ReleaseMember) {
+        // The handler (and the proxies it holds) ends here, on the tool's
+        // thread; a copy that is running further up the stack runs on.
+        const CallbackInvoker released = handlers_.take(*id);
+        if (call.wantsReply())
+            link_->send(Message::replyTo(call));
+        return;
     }
-    connection_.send(answer);
+    Message answer;
+    const std::optional<QByteArray> arguments = call.bytes();
+    if (handlerPath && member == protocol::InvokeMember && arguments) {
+        const CallbackInvoker invoker = handlers_.value(*id);
+        if (!invoker) {
+            answer = Message::errorTo(call, protocol::errorName(protocol::err::ObjectDisconnected),
+                                      protocol::objectDisconnectedDescription());
+        } else {
+            try {
+                WireReader in(*arguments);
+                invoker(in, *this);
+                answer = Message::replyTo(call);
+            } catch (const runtime::Error& error) {
+                answer = Message::errorTo(call, protocol::errorName(error.number()), error.description());
+            } catch (...) {
+                // Nothing a handler throws crosses into the event loop.
+                answer = Message::errorTo(call, protocol::errorName(cad::err::ExceptionOccurred),
+                                          cad::hostDescription(cad::err::ExceptionOccurred));
+            }
+        }
+    } else {
+        answer = Message::errorTo(call, protocol::errorName(cad::err::MemberNotSupported),
+                                  cad::hostDescription(cad::err::MemberNotSupported));
+    }
+    if (call.wantsReply())
+        link_->send(answer);
 }
 
 void ClientLink::proxyGone(quint64 handle, const ProxyBase* proxy, quint64 references) noexcept
@@ -184,13 +152,14 @@ void ClientLink::proxyGone(quint64 handle, const ProxyBase* proxy, quint64 refer
             proxies_.erase(found);
         if (!isConnected())
             return;
-        QDBusMessage release = QDBusMessage::createMethodCall(QString(), protocol::objectPath(handle),
-                                                              protocol::HandleInterface, protocol::ReleaseMember);
+        Message release =
+            Message::methodCall(protocol::objectPath(handle), protocol::HandleInterface, protocol::ReleaseMember);
+        release.setNoReply();
         WireWriter out;
         out.tag(tag::Int);
         out.int32(static_cast<int32_t>(std::min<quint64>(references, std::numeric_limits<int32_t>::max())));
-        release << out.take();
-        connection_.send(release);
+        release.appendBytes(out.take());
+        link_->send(release);
     } catch (...) {
         // A proxy's end never fails; the host frees the handle with the
         // connection at the latest.
@@ -228,7 +197,8 @@ std::shared_ptr<void> ClientLink::readObject(WireReader& in, const InterfaceInfo
 
 void ClientLink::writeCallback(WireWriter& out, CallbackInvoker invoker)
 {
-    const quint64 id = inbox_->addCallback(std::move(invoker));
+    const quint64 id = nextHandler_++;
+    handlers_.insert(id, std::move(invoker));
     out.tag(tag::Callback);
     out.uint64(id);
 }

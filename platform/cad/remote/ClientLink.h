@@ -4,15 +4,14 @@
 // one proxy per handle while the proxy lives, so the same host object is the
 // same object in the tool, tells the host when a proxy goes, and keeps the
 // tool's exported handlers. Once the connection drops, every call raises
-// "The RPC server is unavailable." Used from the tool's main thread.
+// "The RPC server is unavailable." Used from the tool's main thread; the
+// host's calls to its handlers that arrive while the tool is idle run through
+// that thread's event loop.
 
 #include "platform/cad/remote/Channel.h"
-#include "platform/cad/remote/EventInbox.h"
 
-#include <QDBusConnection>
 #include <QHash>
 #include <QString>
-#include <QThread>
 #include <memory>
 
 namespace cad {
@@ -21,8 +20,9 @@ class Application;
 
 namespace remote {
 
-class EventReceiver;
 class InterfaceInfo;
+class Message;
+class PeerLink;
 
 class ClientLink : public Channel, public std::enable_shared_from_this<ClientLink> {
 public:
@@ -40,7 +40,7 @@ public:
     void setCallTimeout(int milliseconds) { callTimeoutMs_ = milliseconds; }
     // Proxies alive and handlers exported (tests look at them).
     int proxyCount() const { return int(proxies_.size()); }
-    int handlerCount() const { return inbox_->callbackCount(); }
+    int handlerCount() const { return int(handlers_.size()); }
 
     QByteArray invoke(quint64 handle, const MemberInfo& member, const QByteArray& arguments) override;
     void proxyGone(quint64 handle, const ProxyBase* proxy, quint64 references) noexcept override;
@@ -57,19 +57,16 @@ private:
         const InterfaceInfo* kind = nullptr;
     };
 
-    ClientLink(const QDBusConnection& connection, QString name);
-    void startReceiving();
+    explicit ClientLink(std::shared_ptr<PeerLink> link);
+    void listen();
     QByteArray send(const QString& path, const QString& interface, const QString& member,
                     const QByteArray& arguments, int timeoutMs);
-    void deliver(const EventInbox::Delivery& delivery);
-    void deliverWaiting();
+    void serve(const Message& call);
 
-    QString name_;
-    QDBusConnection connection_;
-    std::shared_ptr<EventInbox> inbox_;
-    QThread receiving_;
-    EventReceiver* receiver_ = nullptr;
+    std::shared_ptr<PeerLink> link_;
     QHash<quint64, Cached> proxies_;
+    QHash<quint64, CallbackInvoker> handlers_;
+    quint64 nextHandler_ = 1;
     int callTimeoutMs_;
 };
 

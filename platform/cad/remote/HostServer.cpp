@@ -1,18 +1,17 @@
 #include "platform/cad/remote/HostServer.h"
 
+#include "platform/cad/remote/PeerLink.h"
 #include "platform/cad/remote/Protocol.h"
 #include "platform/cad/remote/ServerEndpoint.h"
 #include "platform/cad/remote/SocketPath.h"
+#include "platform/cad/remote/WatchBridge.h"
 
-#include <QDBusConnection>
-#include <QDBusError>
-#include <QDBusServer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTimer>
-#include <QUuid>
 #include <algorithm>
+#include <dbus/dbus.h>
 
 Q_LOGGING_CATEGORY(lcHostServer, "tarvo.cad.remote", QtWarningMsg)
 
@@ -22,13 +21,10 @@ namespace {
 // A dropped connection is noticed by its signal; this is the sweep behind it.
 constexpr int ReapIntervalMs = 1000;
 
-bool someoneAnswers(const QString& socketPath)
-{
-    const QString name = QStringLiteral("tarvo-probe-") + QUuid::createUuid().toString(QUuid::Id128);
-    const bool answered = QDBusConnection::connectToPeer(SocketPath::address(socketPath), name).isConnected();
-    QDBusConnection::disconnectFromPeer(name);
-    return answered;
-}
+// A listening host accepts the connection at once (no handshake is waited
+// for, so a host on this very thread counts too); a socket left behind by a
+// host that ended refuses it.
+bool someoneAnswers(const QString& socketPath) { return PeerLink::connect(SocketPath::address(socketPath)) != nullptr; }
 }  // namespace
 
 HostServer::HostServer(std::shared_ptr<cad::Application> application, QObject* parent)
@@ -55,16 +51,31 @@ bool HostServer::start(const QString& socketPath)
         // What a host that ended without cleaning up left behind.
         QFile::remove(path);
     }
-    auto* server = new QDBusServer(SocketPath::address(path), this);
-    if (!server->isConnected()) {
-        log(QStringLiteral("not listening on %1: %2").arg(path, server->lastError().message()));
-        delete server;
+    dbus_threads_init_default();
+    DBusError error;
+    dbus_error_init(&error);
+    DBusServer* server = dbus_server_listen(SocketPath::address(path).toUtf8().constData(), &error);
+    if (!server) {
+        log(QStringLiteral("not listening on %1: %2").arg(path, QString::fromUtf8(error.message)));
+        dbus_error_free(&error);
         return false;
     }
+    // Tools prove who they are by the socket's own credentials; each
+    // connection then lets in only the user the host runs as.
+    const char* mechanisms[] = {"EXTERNAL", nullptr};
+    auto bridge = std::make_unique<WatchBridge>(nullptr);
+    if (!dbus_server_set_auth_mechanisms(server, mechanisms) || !bridge->attach(server)) {
+        log(QStringLiteral("not listening on %1: out of memory").arg(path));
+        bridge.reset();
+        dbus_server_disconnect(server);
+        dbus_server_unref(server);
+        return false;
+    }
+    dbus_server_set_new_connection_function(server, onNewConnection, this, nullptr);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     server_ = server;
+    bridge_ = std::move(bridge);
     socketPath_ = path;
-    connect(server_, &QDBusServer::newConnection, this, &HostServer::accept);
     reaper_ = new QTimer(this);
     connect(reaper_, &QTimer::timeout, this, &HostServer::reap);
     reaper_->start(ReapIntervalMs);
@@ -83,15 +94,20 @@ void HostServer::stop()
         endpoint->close();
         endpoint->deleteLater();
     }
-    delete server_;
-    server_ = nullptr;
+    if (server_) {
+        dbus_server_set_new_connection_function(server_, nullptr, nullptr, nullptr);
+        dbus_server_disconnect(server_);
+        bridge_.reset();
+        dbus_server_unref(server_);
+        server_ = nullptr;
+    }
     if (wasListening) {
         QFile::remove(socketPath_);
         emit connectionCountChanged(0);
     }
 }
 
-bool HostServer::isListening() const { return server_ && server_->isConnected(); }
+bool HostServer::isListening() const { return server_ && dbus_server_get_is_connected(server_); }
 
 int HostServer::connectionCount() const { return int(endpoints_.size()); }
 
@@ -103,13 +119,26 @@ int HostServer::handleCount() const
     return count;
 }
 
-void HostServer::accept(const QDBusConnection& connection)
+void HostServer::onNewConnection(DBusServer*, DBusConnection* connection, void* data)
 {
-    auto* endpoint = new ServerEndpoint(connection, application_, [this](const QString& line) { log(line); },
-                                        eventTimeoutMs_, this);
+    static_cast<HostServer*>(data)->accept(connection);
+}
+
+void HostServer::accept(DBusConnection* connection)
+{
+    const std::shared_ptr<PeerLink> link = PeerLink::accept(connection, QStringLiteral("connection %1").arg(++accepted_));
+    link->setMaxMessageBytes(protocol::MaxMessageBytes);
+    link->setLingerAfterAnswer(true);
+    auto* endpoint =
+        new ServerEndpoint(link, application_, [this](const QString& line) { log(line); }, eventTimeoutMs_, this);
+    if (!link->attachToEventLoop()) {
+        log(QStringLiteral("%1 refused: no event loop to serve it").arg(link->name()));
+        delete endpoint;
+        return;
+    }
     endpoints_.push_back(endpoint);
     connect(endpoint, &ServerEndpoint::closed, this, &HostServer::reap);
-    log(QStringLiteral("connection %1 opened").arg(connection.name()));
+    log(QStringLiteral("%1 opened").arg(link->name()));
     emit connectionCountChanged(connectionCount());
 }
 

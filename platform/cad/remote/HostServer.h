@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-class QDBusConnection;
-class QDBusServer;
 class QTimer;
+struct DBusConnection;
+struct DBusServer;
 
 namespace cad {
 class Application;
@@ -23,6 +23,7 @@ class Application;
 namespace remote {
 
 class ServerEndpoint;
+class WatchBridge;
 
 class HostServer : public QObject {
     Q_OBJECT
@@ -54,13 +55,16 @@ signals:
     void connectionCountChanged(int count);
 
 private:
-    void accept(const QDBusConnection& connection);
+    static void onNewConnection(DBusServer* server, DBusConnection* connection, void* data);
+    void accept(DBusConnection* connection);
     void reap();
     void log(const QString& line) const;
 
     std::shared_ptr<cad::Application> application_;
-    QDBusServer* server_ = nullptr;
+    DBusServer* server_ = nullptr;
+    std::unique_ptr<WatchBridge> bridge_;
     QTimer* reaper_ = nullptr;
+    quint64 accepted_ = 0;
     std::vector<ServerEndpoint*> endpoints_;
     QString socketPath_;
     LogHook logHook_;

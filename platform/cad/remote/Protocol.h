@@ -44,6 +44,9 @@ inline const QString ErrorPrefix = QStringLiteral("org.tarvo.cad.Error.E");
 
 // A call's body: one byte array of encoded values; larger ones are refused.
 inline constexpr qsizetype MaxPayloadBytes = 1 << 20;
+// A message the host reads at all: up to this, a call over MaxPayloadBytes is
+// answered with the refusal; a larger one ends the connection that sent it.
+inline constexpr long MaxMessageBytes = 16L << 20;
 // Handles one connection may hold at once.
 inline constexpr int MaxHandlesPerConnection = 1000000;
 // How long the host waits for a tool's event handler.

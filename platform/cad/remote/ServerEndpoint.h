@@ -7,25 +7,29 @@
 
 #include "platform/cad/remote/Session.h"
 
-#include <QDBusConnection>
-#include <QDBusVirtualObject>
+#include <QObject>
 #include <memory>
 
 namespace remote {
 
-class ServerEndpoint : public QDBusVirtualObject {
+class Message;
+class PeerLink;
+
+class ServerEndpoint : public QObject {
     Q_OBJECT
 
 public:
-    ServerEndpoint(const QDBusConnection& connection, std::shared_ptr<cad::Application> application,
-                   Session::Log log, int eventTimeoutMs, QObject* parent = nullptr);
+    ServerEndpoint(std::shared_ptr<PeerLink> link, std::shared_ptr<cad::Application> application, Session::Log log,
+                   int eventTimeoutMs, QObject* parent = nullptr);
     ~ServerEndpoint() override;
 
-    QString introspect(const QString& path) const override;
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+    // The answer to one message that came: the result or a numbered error;
+    // null for what wants none (a release, a call sent without wanting an
+    // answer, anything not a call).
+    static Message answer(Session& session, const Message& message, const Session::Log& log);
 
-    QString connectionName() const { return connection_.name(); }
-    bool isOpen() const { return !session_->isClosed() && connection_.isConnected(); }
+    const QString& connectionName() const;
+    bool isOpen() const;
     int handleCount() const { return session_->handleCount(); }
     // Releases what the connection held and drops it.
     void close();
@@ -33,11 +37,10 @@ public:
 signals:
     void closed();
 
-private slots:
+private:
     void onDisconnected();
 
-private:
-    QDBusConnection connection_;
+    std::shared_ptr<PeerLink> link_;
     Session::Log log_;
     std::shared_ptr<Session> session_;
 };

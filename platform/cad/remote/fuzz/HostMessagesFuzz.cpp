@@ -1,15 +1,18 @@
-// Feeds the host's own message handling (path and handle look-up, the size
-// limit, name dispatch through the member table, decoding of arguments into
-// C++ values, releases) with calls made of arbitrary bytes, against a fresh
-// stand-in host each run. Whatever the bytes, each call ends in a result or a
-// numbered error; the host never crashes and never gives out a handle it
-// does not hold.
+// Feeds the host's own message handling (the D-Bus message a call arrives
+// as, path and handle look-up, the size limit, name dispatch through the
+// member table, decoding of arguments into C++ values, releases, the answer
+// message) with calls made of arbitrary bytes, against a fresh stand-in host
+// each run. Whatever the bytes, each call ends in a result or a numbered
+// error; the host never crashes and never gives out a handle it does not
+// hold. Calls whose names D-Bus would not carry go to the session directly.
 //
 // Input: records of a text line "<path> <interface> <member>" (an interface
 // without a dot is one of the object model's; "-" for none), a 16-bit
 // little-endian length, and that many bytes of arguments.
+#include "platform/cad/remote/Message.h"
 #include "platform/cad/remote/ObjectBridge.h"
 #include "platform/cad/remote/Protocol.h"
+#include "platform/cad/remote/ServerEndpoint.h"
 #include "platform/cad/remote/Session.h"
 #include "platform/cad/remote/WireWriter.h"
 #include "platform/cad/standin/Host.h"
@@ -93,16 +96,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                                    : remote::protocol::InterfacePrefix + words[1];
         request.member = words[2];
         request.arguments = arguments;
-        if (request.interface == remote::protocol::HandleInterface && request.member == remote::protocol::ReleaseMember) {
+        const bool release =
+            request.interface == remote::protocol::HandleInterface && request.member == remote::protocol::ReleaseMember;
+        remote::Message call = remote::Message::methodCall(request.path, request.interface, request.member);
+        if (call) {
+            if (!call.appendBytes(arguments))
+                std::abort();
+            call.setSerial(quint32(at));
+            const remote::Message reply = remote::ServerEndpoint::answer(session, call, [](const QString&) {});
+            // A release wants no answer; every other call gets one.
+            if (bool(reply) == release)
+                std::abort();
+            if (reply && reply.isReply() && !reply.bytes())
+                std::abort();
+            // An error's name carries a number back.
+            if (reply && !reply.isReply() &&
+                (!reply.isError() || remote::protocol::numberOfErrorName(reply.errorName()).value_or(0) == 0))
+                std::abort();
+        } else if (release) {
             session.release(request);
-            continue;
+        } else {
+            const remote::Session::Answer answer = session.handle(request);
+            if (!answer.ok && answer.number == 0)
+                std::abort();
+            if (!answer.ok &&
+                remote::protocol::numberOfErrorName(remote::protocol::errorName(answer.number)) != answer.number)
+                std::abort();
         }
-        const remote::Session::Answer answer = session.handle(request);
-        if (!answer.ok && answer.number == 0)
-            std::abort();
-        // An error's name carries its number back.
-        if (!answer.ok && remote::protocol::numberOfErrorName(remote::protocol::errorName(answer.number)) != answer.number)
-            std::abort();
         if (session.handleCount() > remote::protocol::MaxHandlesPerConnection)
             std::abort();
     }

@@ -340,11 +340,31 @@ TEST_F(Connection, MalformedCallsAreAnsweredWithErrorsAndTheHostGoesOn)
     EXPECT_EQ(numberOf(callRaw(app, appInterface, QStringLiteral("documents"),
                                {QByteArray(remote::protocol::MaxPayloadBytes + 1, 'N')})),
               cad::err::InvalidArgument);
+    // The ping every D-Bus peer answers.
+    EXPECT_EQ(callRaw(app, QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"), {}).type(),
+              QDBusMessage::ReplyMessage);
     QDBusConnection::disconnectFromPeer(name);
 
     EXPECT_FALSE(served.log().isEmpty());
     // Every other tool is served as before.
     EXPECT_EQ(connect()->application()->activeDocument()->name(), QStringLiteral("Drawing1.dwg"));
+}
+
+TEST_F(Connection, AMessageOverTheLimitEndsOnlyTheConnectionThatSentIt)
+{
+    const auto document = connect()->application()->activeDocument();
+    const QString name = QStringLiteral("flooding-peer");
+    QDBusConnection raw = QDBusConnection::connectToPeer(remote::SocketPath::address(served.socketPath()), name);
+    ASSERT_TRUE(raw.isConnected());
+    QDBusMessage call = QDBusMessage::createMethodCall(QString(), QStringLiteral("/host"), remote::protocol::HostInterface,
+                                                       QStringLiteral("application"));
+    call.setArguments({QByteArray(remote::protocol::MaxMessageBytes, 'N')});
+    EXPECT_EQ(raw.call(call, QDBus::Block, 5000).type(), QDBusMessage::ErrorMessage);
+    EXPECT_TRUE(waitUntil([&] { return served.connectionCount() == 1; }));
+    EXPECT_TRUE(served.log().join(QLatin1Char('\n')).contains(QStringLiteral("closed")));
+    QDBusConnection::disconnectFromPeer(name);
+    // The other tool is served as before.
+    EXPECT_EQ(document->name(), QStringLiteral("Drawing1.dwg"));
 }
 
 TEST_F(Connection, HostThatStopsLeavesEveryHeldReferenceFailingAsUnavailable)

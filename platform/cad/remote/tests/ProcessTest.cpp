@@ -8,10 +8,15 @@
 #include "platform/cad/remote/RemoteHost.h"
 #include "platform/testing/ErrorOf.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <grp.h>
+#include <optional>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using remote_test::ServedHost;
 using remote_test::waitUntil;
@@ -19,11 +24,18 @@ using testing_env::errorOf;
 
 namespace {
 
-// A test peer process (a host or a tool), started and ready.
+// A test peer process (a host or a tool), started and ready; as another user
+// when one is given (the test runs as root then).
 class Peer {
 public:
-    explicit Peer(const QStringList& arguments)
+    explicit Peer(const QStringList& arguments, std::optional<uid_t> user = std::nullopt)
     {
+        if (user) {
+            process_.setChildProcessModifier([id = *user] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(id) != 0 || ::setuid(id) != 0)
+                    ::_exit(3);
+            });
+        }
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(REMOTE_TEST_PEER), arguments);
         ready_ = waitUntil([this] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, 20000) &&
@@ -81,6 +93,32 @@ TEST(Processes, KilledHostLeavesEveryHeldReferenceUnavailable)
     }
     EXPECT_EQ(errorOf([&] { registry.getObject(cad::HostClassName); }), 429);
     EXPECT_FALSE(registry.isRunning(cad::HostClassName));
+}
+
+TEST(Processes, OnlyTheHostsOwnUserIsLetIn)
+{
+    // libdbus by itself lets root into any user's host; the host lets in its
+    // own user alone. Root is needed to run a host as another user.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "runs a host as another user, which needs root";
+    constexpr uid_t Nobody = 65534;
+    QTemporaryDir temp;
+    // A folder the other user may make the socket in, like /tmp.
+    const QString folder = temp.path() + QStringLiteral("/run");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ::chmod(QFile::encodeName(temp.path()).constData(), 0711);
+    ::chmod(QFile::encodeName(folder).constData(), 01777);
+    const QString socket = folder + QStringLiteral("/cad-host");
+    Peer host({QStringLiteral("host"), socket}, Nobody);
+    ASSERT_TRUE(host.ready());
+
+    // The socket takes the connection; the handshake refuses it.
+    const auto link = remote::ClientLink::connect(socket);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(errorOf([&] { link->application(); }), -2147023174);
+    EXPECT_FALSE(link->isConnected());
+    remote::RemoteHost remoteHost(socket);
+    EXPECT_EQ(errorOf([&] { remoteHost.attach(); }), 429);
 }
 
 TEST(Processes, KilledToolLeavesTheHostAndItsDrawingIntact)

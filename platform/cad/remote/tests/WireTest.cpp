@@ -1,6 +1,7 @@
 // The encoding of values, names and paths both ends share.
 #include "platform/cad/CadErrors.h"
 #include "platform/cad/remote/Codec.h"
+#include "platform/cad/remote/Message.h"
 #include "platform/cad/remote/Protocol.h"
 #include "platform/cad/remote/SocketPath.h"
 #include "platform/testing/ErrorOf.h"
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <sys/stat.h>
+#include <tuple>
+#include <vector>
 
 using testing_env::errorOf;
 
@@ -145,6 +148,56 @@ TEST(Wire, ErrorNamesCarryTheNumberBothWays)
     }
     EXPECT_EQ(remote::protocol::errorOfReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"), QString()).number(),
               cad::err::ExceptionOccurred);
+}
+
+// libdbus ends the program on a name or text that breaks the D-Bus rules;
+// such a message is never made, and text is made fit.
+TEST(Wire, MessagesAreMadeOnlyOfWhatDBusCarries)
+{
+    using remote::Message;
+    const QString object = QStringLiteral("org.tarvo.cad.Document");
+    for (const auto& [path, interface, member] : std::vector<std::tuple<const char*, const char*, const char*>>{
+             {"/o/", "org.tarvo.cad.Document", "name"},
+             {"o/1", "org.tarvo.cad.Document", "name"},
+             {"/o//1", "org.tarvo.cad.Document", "name"},
+             {"/o/1", "Document", "name"},
+             {"/o/1", "org.tarvo..Document", "name"},
+             {"/o/1", "org.tarvo.cad.Document", "1name"},
+             {"/o/1", "org.tarvo.cad.Document", "na.me"},
+             {"/o/1", "org.tarvo.cad.Document", ""},
+         }) {
+        EXPECT_FALSE(Message::methodCall(QString::fromLatin1(path), QString::fromLatin1(interface),
+                                         QString::fromLatin1(member)))
+            << path << " " << interface << " " << member;
+    }
+    EXPECT_FALSE(Message::methodCall(QStringLiteral("/o/1\u0000x"), object, QStringLiteral("name")));
+
+    Message call = Message::methodCall(QStringLiteral("/o/1"), QString(), QStringLiteral("name"));
+    ASSERT_TRUE(call);
+    EXPECT_TRUE(call.isMethodCall());
+    EXPECT_TRUE(call.interface().isEmpty());
+    // Not sent yet: there is nothing to answer.
+    EXPECT_FALSE(Message::replyTo(call));
+    EXPECT_FALSE(Message::errorTo(call, remote::protocol::errorName(438), QStringLiteral("x")));
+    call.setSerial(7);
+
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("\0\xff\x01N", 4), QByteArray(100000, 'q')}) {
+        Message reply = Message::replyTo(call);
+        ASSERT_TRUE(reply.appendBytes(bytes));
+        EXPECT_EQ(reply.replySerial(), 7u);
+        EXPECT_EQ(reply.bytes(), bytes);
+    }
+    EXPECT_FALSE(Message::replyTo(call).bytes()) << "an empty body is no byte array";
+
+    // Text with a NUL and a lone surrogate, and an error name that is none.
+    const QString text = QStringLiteral("a\u0000b ") + QChar(0xD800) + QStringLiteral(" \u00C4");
+    const Message error = Message::errorTo(call, remote::protocol::errorName(13), text);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(remote::protocol::numberOfErrorName(error.errorName()), 13);
+    EXPECT_TRUE(error.errorText().startsWith(QStringLiteral("a b ")));
+    EXPECT_TRUE(error.errorText().endsWith(QStringLiteral(" \u00C4")));
+    EXPECT_FALSE(Message::errorTo(call, QStringLiteral("org.tarvo.cad.Error.1"), text));
+    EXPECT_FALSE(Message::errorTo(call, QStringLiteral("NoDots"), text));
 }
 
 TEST(Wire, ObjectPathsAreStrictDecimalHandles)
