@@ -25,15 +25,16 @@ public:
     // not mapped or whose host folder is gone.
     ResolvedPath resolve(const QString& path) const;
 
-private:
-    static QStringList components(const QString& text);
-    static QString hostJoin(const QString& folder, const QString& name);
     // The entry of the folder that is the name regardless of case; the exact
     // spelling wins, else the least of the spellings in the case-sensitive
     // order of QString (capitals first), so a clash of two spellings always
     // gives the same answer whatever order the folder keeps. Null when there
     // is none.
     static QString findEntry(const QString& folder, const QString& name);
+
+private:
+    static QStringList components(const QString& text);
+    static QString hostJoin(const QString& folder, const QString& name);
 
     const DriveTable& drives_;
 };

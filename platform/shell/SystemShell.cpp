@@ -1,5 +1,6 @@
 #include "platform/shell/SystemShell.h"
 
+#include "platform/files/PathResolver.h"
 #include "platform/runtime/Error.h"
 #include "platform/shell/CommandLine.h"
 #include "platform/shell/DesktopEntry.h"
@@ -49,14 +50,9 @@ QString fileInFolder(const QString& folder, const QString& name)
 {
     if (folder.isEmpty() || name.isEmpty())
         return {};
-    const QDir dir(folder);
-    if (isFile(dir.filePath(name)))
-        return dir.absoluteFilePath(name);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.absoluteFilePath(entry);
-    }
-    return {};
+    const QString entry = files::PathResolver::findEntry(folder, name);
+    const QString path = entry.isEmpty() ? QString() : QDir(folder).absoluteFilePath(entry);
+    return isFile(path) ? path : QString();
 }
 
 }  // namespace

@@ -81,11 +81,9 @@ DrawingView::~DrawingView() = default;
 void DrawingView::setDocument(std::shared_ptr<standin::Document> document)
 {
     document_ = std::move(document);
-    for (Zoom& zoom : zooms_)
-        zoom.fitted = false;
+    // Whatever it holds is fitted afresh, as another drawing would be.
     zoomedDrawing_.reset();
-    if (document_)
-        zoomedDrawing_ = document_->drawing();
+    followDrawing();
     refresh();
 }
 
